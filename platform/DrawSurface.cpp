@@ -1,0 +1,353 @@
+#include "platform/DrawSurface.h"
+
+#include <QVector>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+QPen solidPen(std::uint32_t colour, int width)
+{
+    if (width <= 1) {
+        // The thinnest line leaves out its last pixel, as the classic primitives do.
+        QPen pen(toQColor(colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        pen.setCosmetic(true);
+        return pen;
+    }
+    return QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QPen dottedPen(std::uint32_t colour)
+{
+    QPen pen(toQColor(colour), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    pen.setDashPattern({ 1.0, 1.0 });
+    return pen;
+}
+
+Qt::FillRule toQt(FillMode mode) { return mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill; }
+
+// The path with every figure closed, for the fill-and-outline call.
+QPainterPath closedFigures(const QPainterPath& path)
+{
+    QPainterPath closed;
+    closed.setFillRule(path.fillRule());
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            if (i > 0)
+                closed.closeSubpath();
+            closed.moveTo(e.x, e.y);
+        } else if (e.isLineTo()) {
+            closed.lineTo(e.x, e.y);
+        } else if (e.isCurveTo()) {
+            const QPainterPath::Element c2 = path.elementAt(i + 1);
+            const QPainterPath::Element to = path.elementAt(i + 2);
+            closed.cubicTo(e.x, e.y, c2.x, c2.y, to.x, to.y);
+            i += 2;
+        }
+    }
+    closed.closeSubpath();
+    return closed;
+}
+
+} // namespace
+
+DrawSurface::DrawSurface(Bitmap24& target)
+    : target_(target)
+    , painter_(&target.image())
+{
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    applyPenAndBrush();
+}
+
+DrawSurface::~DrawSurface() = default;
+
+void DrawSurface::setPen(const DrawPen& pen)
+{
+    pen_ = pen;
+    applyPenAndBrush();
+}
+
+void DrawSurface::setBrush(const DrawBrush& brush)
+{
+    brush_ = brush;
+    applyPenAndBrush();
+}
+
+void DrawSurface::setFillMode(FillMode mode) { fillMode_ = mode; }
+
+void DrawSurface::setClipRect(const QRect& rect) { painter_.setClipRect(rect); }
+
+void DrawSurface::clearClip() { painter_.setClipping(false); }
+
+void DrawSurface::applyPenAndBrush()
+{
+    switch (pen_.style) {
+    case DrawPen::Style::Solid:
+        painter_.setPen(solidPen(pen_.colour, pen_.width));
+        break;
+    case DrawPen::Style::Dotted:
+        painter_.setPen(dottedPen(pen_.colour));
+        break;
+    case DrawPen::Style::None:
+        painter_.setPen(Qt::NoPen);
+        break;
+    }
+    painter_.setBrush(brush_.solid ? QBrush(toQColor(brush_.colour)) : QBrush(Qt::NoBrush));
+}
+
+// Outlines a path with the selected pen, gap colour first for a dotted pen.
+void DrawSurface::strokeWithPen(const QPainterPath& path)
+{
+    if (pen_.style == DrawPen::Style::None)
+        return;
+    painter_.setBrush(Qt::NoBrush);
+    if (pen_.style == DrawPen::Style::Dotted && pen_.hasGap) {
+        painter_.setPen(solidPen(pen_.gapColour, 1));
+        painter_.drawPath(path);
+    }
+    applyPenAndBrush();
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPath(path);
+    applyPenAndBrush();
+}
+
+void DrawSurface::polygon(const QPoint* points, int count)
+{
+    if (count < 2)
+        return;
+    if (pathOpen_) {
+        path_.moveTo(points[0]);
+        for (int i = 1; i < count; ++i)
+            path_.lineTo(points[i]);
+        path_.closeSubpath();
+        return;
+    }
+    if (pen_.style != DrawPen::Style::Dotted) {
+        painter_.drawPolygon(points, count, toQt(fillMode_));
+        return;
+    }
+    if (brush_.solid) {
+        painter_.setPen(Qt::NoPen);
+        painter_.drawPolygon(points, count, toQt(fillMode_));
+    }
+    if (pen_.hasGap) {
+        painter_.setPen(solidPen(pen_.gapColour, 1));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawPolygon(points, count);
+    }
+    painter_.setPen(dottedPen(pen_.colour));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPolygon(points, count);
+    applyPenAndBrush();
+}
+
+void DrawSurface::polyline(const QPoint* points, int count)
+{
+    if (count < 2)
+        return;
+    if (pathOpen_) {
+        path_.moveTo(points[0]);
+        for (int i = 1; i < count; ++i)
+            path_.lineTo(points[i]);
+        return;
+    }
+    if (pen_.style == DrawPen::Style::None)
+        return;
+    painter_.setBrush(Qt::NoBrush);
+    if (pen_.style == DrawPen::Style::Dotted && pen_.hasGap) {
+        painter_.setPen(solidPen(pen_.gapColour, 1));
+        painter_.drawPolyline(points, count);
+        painter_.setPen(dottedPen(pen_.colour));
+    }
+    painter_.drawPolyline(points, count);
+    applyPenAndBrush();
+}
+
+void DrawSurface::polyBezier(const QPoint* points, int count)
+{
+    if (count < 4)
+        return;
+    const bool wasOpen = pathOpen_;
+    if (!wasOpen)
+        path_.clear();
+    path_.moveTo(points[0]);
+    for (int i = 1; i + 2 < count; i += 3)
+        path_.cubicTo(points[i], points[i + 1], points[i + 2]);
+    if (wasOpen)
+        return;
+    strokeWithPen(path_);
+    path_.clear();
+}
+
+void DrawSurface::ellipse(int left, int top, int right, int bottom)
+{
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+    const QRect box(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
+    if (pathOpen_) {
+        path_.addEllipse(box);
+        return;
+    }
+    if (pen_.style != DrawPen::Style::Dotted) {
+        painter_.drawEllipse(box);
+        return;
+    }
+    if (brush_.solid) {
+        painter_.setPen(Qt::NoPen);
+        painter_.drawEllipse(box);
+    }
+    QPainterPath outline;
+    outline.addEllipse(box);
+    strokeWithPen(outline);
+}
+
+void DrawSurface::fillRect(const QRect& rect, std::uint32_t colour) { painter_.fillRect(rect, toQColor(colour)); }
+
+void DrawSurface::setPixel(int x, int y, std::uint32_t colour)
+{
+    const QRect clip = painter_.hasClipping() ? painter_.clipBoundingRect().toAlignedRect() : QRect();
+    if (clip.isValid() && !clip.contains(x, y))
+        return;
+    target_.setPixel(x, y, colour);
+}
+
+void DrawSurface::beginPath()
+{
+    path_.clear();
+    pathOpen_ = true;
+}
+
+void DrawSurface::moveTo(QPoint point)
+{
+    if (pathOpen_)
+        path_.moveTo(point);
+}
+
+void DrawSurface::lineTo(QPoint point)
+{
+    if (pathOpen_)
+        path_.lineTo(point);
+}
+
+void DrawSurface::closeFigure()
+{
+    if (pathOpen_)
+        path_.closeSubpath();
+}
+
+void DrawSurface::endPath() { pathOpen_ = false; }
+
+void DrawSurface::strokeAndFillPath()
+{
+    const QPainterPath closed = closedFigures(path_);
+    if (brush_.solid) {
+        QPainterPath filled = closed;
+        filled.setFillRule(toQt(fillMode_));
+        painter_.fillPath(filled, toQColor(brush_.colour));
+    }
+    strokeWithPen(closed);
+    path_.clear();
+}
+
+void DrawSurface::fillPath()
+{
+    if (brush_.solid) {
+        QPainterPath filled = path_;
+        filled.setFillRule(toQt(fillMode_));
+        painter_.fillPath(filled, toQColor(brush_.colour));
+    }
+    path_.clear();
+}
+
+void DrawSurface::strokePath()
+{
+    strokeWithPen(path_);
+    path_.clear();
+}
+
+namespace {
+
+// The part of a w x h block at (x, y) of one bitmap and (ox, oy) of another
+// that lies inside both; false when nothing does.
+bool clipBlock(int& x, int& y, int& w, int& h, int& ox, int& oy, const Bitmap24& a, const Bitmap24& b)
+{
+    const int left = std::max({ 0, -x, -ox });
+    const int top = std::max({ 0, -y, -oy });
+    x += left, ox += left, w -= left;
+    y += top, oy += top, h -= top;
+    w = std::min({ w, a.width() - x, b.width() - ox });
+    h = std::min({ h, a.height() - y, b.height() - oy });
+    return w > 0 && h > 0;
+}
+
+} // namespace
+
+void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap24& source, int sx, int sy, RasterOp op)
+{
+    if (!clipBlock(dx, dy, width, height, sx, sy, dest, source))
+        return;
+    const bool sameRows = &dest == &source && dy > sy;
+    for (int r = 0; r < height; ++r) {
+        const int row = sameRows ? height - 1 - r : r; // copy bottom-up when the block moves down
+        std::uint8_t* to = dest.scanLine(dy + row) + 3 * dx;
+        const std::uint8_t* from = source.scanLine(sy + row) + 3 * sx;
+        const int n = 3 * width;
+        switch (op) {
+        case RasterOp::Copy:
+            std::memmove(to, from, std::size_t(n));
+            break;
+        case RasterOp::And:
+            for (int i = 0; i < n; ++i)
+                to[i] &= from[i];
+            break;
+        case RasterOp::Or:
+            for (int i = 0; i < n; ++i)
+                to[i] |= from[i];
+            break;
+        case RasterOp::Xor:
+            for (int i = 0; i < n; ++i)
+                to[i] ^= from[i];
+            break;
+        }
+    }
+}
+
+namespace {
+
+// The i-th pixel along an oriented span: forward from origin, or backward
+// from origin - 1 when the extent is negative.
+int alongSpan(int origin, int extent, int i) { return extent > 0 ? origin + i : origin - 1 - i; }
+
+// The source step that lands on destination step i, by pixel centres.
+int nearestStep(int i, int sourceExtent, int destExtent)
+{
+    return int((std::int64_t(2 * i + 1) * std::abs(sourceExtent)) / (2 * std::int64_t(std::abs(destExtent))));
+}
+
+} // namespace
+
+void stretchBlt(Bitmap24& dest, int dx, int dy, int dw, int dh, const Bitmap24& source, int sx, int sy, int sw, int sh)
+{
+    if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
+        return;
+    for (int j = 0; j < std::abs(dh); ++j) {
+        const int ty = alongSpan(dy, dh, j);
+        const int fy = alongSpan(sy, sh, nearestStep(j, sh, dh));
+        if (ty < 0 || ty >= dest.height() || fy < 0 || fy >= source.height())
+            continue;
+        const std::uint8_t* from = source.scanLine(fy);
+        std::uint8_t* to = dest.scanLine(ty);
+        for (int i = 0; i < std::abs(dw); ++i) {
+            const int tx = alongSpan(dx, dw, i);
+            const int fx = alongSpan(sx, sw, nearestStep(i, sw, dw));
+            if (tx >= 0 && tx < dest.width() && fx >= 0 && fx < source.width())
+                std::memcpy(to + 3 * tx, from + 3 * fx, 3);
+        }
+    }
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/Bitmap24.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPoint>
+#include <QRect>
+
+#include <cstdint>
+
+// A pen as the shape and line code sets it: a width in device pixels (0 and 1
+// both mean the thinnest line), solid, dotted (one pixel on, one off) or none.
+// A dotted pen paints its gaps in gapColour when hasGap is set, else leaves them.
+struct DrawPen {
+    enum class Style { Solid, Dotted, None };
+    Style style = Style::Solid;
+    int width = 1;
+    std::uint32_t colour = 0;
+    bool hasGap = false;
+    std::uint32_t gapColour = 0xffffff;
+};
+
+// A brush: a solid colour or nothing.
+struct DrawBrush {
+    bool solid = false;
+    std::uint32_t colour = 0;
+};
+
+// How overlapping parts of a filled outline are filled.
+enum class FillMode { Alternate, Winding };
+
+// How a bit-block copy combines source and destination.
+enum class RasterOp { Copy, And, Or, Xor };
+
+// Aliased drawing onto a Bitmap24, with the semantics of the classic device
+// primitives: one pen and one brush are selected at a time, outlines are drawn
+// over fills, right and bottom edges of rectangles and ellipses are exclusive.
+// While a path is open (beginPath .. endPath) polygon, polyline and Bézier
+// calls add figures to the path instead of drawing.
+class DrawSurface {
+public:
+    explicit DrawSurface(Bitmap24& target);
+    ~DrawSurface();
+    DrawSurface(const DrawSurface&) = delete;
+    DrawSurface& operator=(const DrawSurface&) = delete;
+
+    Bitmap24& bitmap() { return target_; }
+
+    void setPen(const DrawPen& pen);
+    void setBrush(const DrawBrush& brush);
+    const DrawPen& pen() const { return pen_; }
+    const DrawBrush& brush() const { return brush_; }
+    void setFillMode(FillMode mode);
+
+    // Limits drawing to the rectangle (device pixels); clearClip lifts it.
+    void setClipRect(const QRect& rect);
+    void clearClip();
+
+    // Filled with the brush, outlined with the pen; closes itself.
+    void polygon(const QPoint* points, int count);
+    void polyline(const QPoint* points, int count);
+    // points[0] then three points (two controls and an end) per segment.
+    void polyBezier(const QPoint* points, int count);
+    // The ellipse inscribed in [left, right) x [top, bottom), filled and outlined.
+    void ellipse(int left, int top, int right, int bottom);
+    // Fills the pixels of rect with the colour, ignoring pen and brush.
+    void fillRect(const QRect& rect, std::uint32_t colour);
+    void setPixel(int x, int y, std::uint32_t colour);
+
+    // Path tracing: figures drawn between beginPath and endPath are collected;
+    // strokeAndFillPath fills with the brush, outlines with the pen and drops the path.
+    void beginPath();
+    void moveTo(QPoint point);
+    void lineTo(QPoint point);
+    void closeFigure();
+    void endPath();
+    void strokeAndFillPath();
+    void fillPath();
+    void strokePath();
+
+    // For platform text output and other Qt-level drawing by platform code.
+    QPainter& painter() { return painter_; }
+
+private:
+    void applyPenAndBrush();
+    void strokeWithPen(const QPainterPath& path);
+
+    Bitmap24& target_;
+    QPainter painter_;
+    DrawPen pen_;
+    DrawBrush brush_;
+    FillMode fillMode_ = FillMode::Alternate;
+    bool pathOpen_ = false;
+    QPainterPath path_;
+};
+
+// Copies a width x height block of source at (sx, sy) to dest at (dx, dy),
+// clipped to both bitmaps.
+void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap24& source, int sx, int sy,
+    RasterOp op = RasterOp::Copy);
+// Copies the sw x sh block of source at (sx, sy) onto the dw x dh block of
+// dest at (dx, dy), taking the nearest source pixel; a negative width or height
+// on either side mirrors. Pixels outside either bitmap are skipped.
+void stretchBlt(Bitmap24& dest, int dx, int dy, int dw, int dh, const Bitmap24& source, int sx, int sy, int sw,
+    int sh);
