@@ -1,0 +1,35 @@
+#include "app/cli/CliSupport.h"
+
+#include "model/ScreenMetrics.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+std::unique_ptr<QGuiApplication> startCliApplication(int& argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+QString optionValue(const QStringList& args, const QString& option)
+{
+    const qsizetype at = args.indexOf(option);
+    return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+}
+
+bool applyDpiOption(const QStringList& args)
+{
+    if (args.contains("--dpi")) {
+        bool ok = false;
+        const double dpi = optionValue(args, "--dpi").toDouble(&ok);
+        if (!ok || dpi <= 0)
+            return false;
+        setScreenDpi(dpi, dpi);
+        return true;
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setScreenDpi(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY());
+    return true;
+}
