@@ -1,0 +1,95 @@
+#include "platform/TextFont.h"
+
+#include "model/Rounding.h"
+#include "model/ScreenMetrics.h"
+#include "platform/DrawSurface.h"
+
+#include <QColor>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QFont buildFont(const TextFontSpec& spec, int pixelHeight)
+{
+    QFont font(spec.family);
+    font.setPixelSize(pixelHeight);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    // Aliased glyphs: every text pixel is either the text colour or untouched.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    return font;
+}
+
+int pixelsForPoints(int points, double dpiY)
+{
+    if (dpiY <= 0.0)
+        dpiY = screenMetrics().dpiY;
+    // A font is never smaller than one pixel: a zero size would select the
+    // toolkit's default size instead of a tiny one.
+    return std::max(1, roundEven(points * dpiY / 72.0));
+}
+
+} // namespace
+
+QString toQString(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+TextFont::TextFont(const TextFontSpec& spec, double dpiY)
+    : spec_(spec)
+    , font_(buildFont(spec, pixelsForPoints(spec.pointSize, dpiY)))
+    , metrics_(font_)
+    , pixelHeight_(pixelsForPoints(spec.pointSize, dpiY))
+{
+}
+
+int TextFont::overhang() const
+{
+    if (!spec_.italic)
+        return 0;
+    // The font-wide minimum bearing also counts marks and symbols that reach
+    // far left of their origin; the slant shows in letters and digits.
+    static const char16_t* const sample = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    int reach = 0;
+    for (const char16_t* c = sample; *c; ++c)
+        reach = std::max(reach, -metrics_.rightBearing(QChar(*c)));
+    return reach;
+}
+
+int TextFont::textWidth(std::u16string_view text) const
+{
+    if (text.empty())
+        return 0;
+    // Borrow the characters: measuring must not copy long texts.
+    const QString view = QString::fromRawData(reinterpret_cast<const QChar*>(text.data()),
+                                              static_cast<qsizetype>(text.size()));
+    return metrics_.horizontalAdvance(view);
+}
+
+void TextFont::drawText(DrawSurface& surface, int x, int y, std::u16string_view text, std::uint32_t colour) const
+{
+    if (text.empty())
+        return;
+    const QString view = QString::fromRawData(reinterpret_cast<const QChar*>(text.data()),
+                                              static_cast<qsizetype>(text.size()));
+    QPainter& painter = surface.painter();
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(font_);
+    painter.setPen(toQColor(colour));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    if (spec_.escapement % 3600 == 0) {
+        painter.drawText(x, y + ascent(), view);
+    } else {
+        painter.translate(x, y);
+        painter.rotate(-spec_.escapement / 10.0);
+        painter.drawText(0, ascent(), view);
+    }
+    painter.restore();
+}
