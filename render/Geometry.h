@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPoint>
+
+#include <cstdint>
+
+// Device and canvas points are whole pixels with y pointing down; angles are
+// radians measured counter-clockwise with y pointing up.
+
+// Direction from a to b in [0, 2 pi); exact for axis-parallel pairs.
+double angleOf(QPoint a, QPoint b);
+double distanceOf(QPoint a, QPoint b);
+// The point at distance d from c in direction t, offsets rounded ties-to-even.
+QPoint pointAt(QPoint c, double d, double t);
+
+struct Foot {
+    QPoint point;
+    bool withinSegment = false;
+};
+// Foot of the perpendicular from p onto the line a b. Near-vertical lines
+// (|dx| <= 2) and near-horizontal ones snap to the axis.
+Foot footOf(QPoint a, QPoint b, QPoint p);
+
+// Adds without wrapping: results beyond the 32-bit range stick at its ends.
+int saturatingAdd(std::int64_t a, std::int64_t b);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+
+#include <array>
+
+struct ItemRecord;
+
+// Corners of a square on the clicked side A -> B: A, B, then the two corners
+// to the left of A -> B (y up).
+std::array<QPoint, 4> squareCorners(QPoint a, QPoint b);
+// Corners of a rectangle from three clicks: A, B, C moved onto the
+// perpendicular through B, and the fourth corner.
+std::array<QPoint, 4> rectangleCorners(QPoint a, QPoint b, QPoint c);
+
+// Recomputes every control point of a curve item from its anchors and
+// curveTension (open ends point at their neighbours, closed curves are rings).
+void placeControlPoints(ItemRecord& curve);
+
+// Recomputes a shape item's box fields (x1 .. y2, real positions, min/max,
+// spans, length) from its points, grown by the handle margin.
+void shapeBox(ItemRecord& item, int handleWidth = 8, int handleHeight = 8);
