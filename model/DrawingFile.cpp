@@ -138,16 +138,15 @@ void writeRecord(RecordWriter& out, const ItemList& list, ItemRecord& r, std::ve
 
 enum class Tail { Read, Absent, Short };
 
+// Reads the file through a large buffer of its own: a drawing is read in
+// many small pieces, and each piece should not cost a call into the device.
 class RecordReader {
 public:
-    explicit RecordReader(QIODevice& device) : device_(device) {}
+    explicit RecordReader(QIODevice& device) : device_(device), left_(device.size() - device.pos()) {}
 
-    std::int64_t remaining() const { return device_.size() - device_.pos(); }
+    std::int64_t remaining() const { return left_ + static_cast<std::int64_t>(buffer_.size() - at_); }
 
-    bool readBody(ItemRecord& r)
-    {
-        return remaining() >= kBodySize && device_.read(reinterpret_cast<char*>(r.bytes), kBodySize) == kBodySize;
-    }
+    bool readBody(ItemRecord& r) { return take(r.bytes, kBodySize); }
 
     // Reads a tail of `length` bytes into `out`. A length that runs past the
     // end of the file, or a negative one, counts as a tail cut short: nothing
@@ -156,27 +155,26 @@ public:
     {
         if (length == 0)
             return Tail::Absent;
-        if (length < 0 || length > remaining()) {
-            device_.seek(device_.size());
-            return Tail::Short;
-        }
+        if (length < 0 || length > remaining())
+            return abandon();
         out.resize(static_cast<std::size_t>(length));
-        if (device_.read(reinterpret_cast<char*>(out.data()), length) != length) {
-            device_.seek(device_.size());
-            return Tail::Short;
-        }
-        return Tail::Read;
+        return take(out.data(), length) ? Tail::Read : abandon();
     }
 
     Tail skip(std::int64_t length)
     {
         if (length == 0)
             return Tail::Absent;
-        if (length < 0 || length > remaining()) {
-            device_.seek(device_.size());
-            return Tail::Short;
+        if (length < 0 || length > remaining())
+            return abandon();
+        const std::int64_t inBuffer = std::min<std::int64_t>(length, static_cast<std::int64_t>(buffer_.size() - at_));
+        at_ += static_cast<std::size_t>(inBuffer);
+        const std::int64_t rest = length - inBuffer;
+        if (rest > 0) {
+            if (!device_.seek(device_.pos() + rest))
+                return abandon();
+            left_ -= rest;
         }
-        device_.seek(device_.pos() + length);
         return Tail::Read;
     }
 
@@ -195,7 +193,52 @@ public:
     }
 
 private:
+    static constexpr std::int64_t kChunk = 1 << 20;
+
+    Tail abandon()
+    {
+        left_ = 0;
+        buffer_.clear();
+        at_ = 0;
+        return Tail::Short;
+    }
+
+    bool take(void* into, std::int64_t length)
+    {
+        auto* out = static_cast<char*>(into);
+        while (length > 0) {
+            if (at_ == buffer_.size() && !refill())
+                return false;
+            const std::int64_t n = std::min<std::int64_t>(length, static_cast<std::int64_t>(buffer_.size() - at_));
+            std::memcpy(out, buffer_.data() + at_, static_cast<std::size_t>(n));
+            at_ += static_cast<std::size_t>(n);
+            out += n;
+            length -= n;
+        }
+        return true;
+    }
+
+    bool refill()
+    {
+        const std::int64_t want = std::min(kChunk, left_);
+        if (want <= 0)
+            return false;
+        buffer_.resize(static_cast<std::size_t>(want));
+        const qint64 got = device_.read(buffer_.data(), want);
+        if (got <= 0) {
+            abandon();
+            return false;
+        }
+        buffer_.resize(static_cast<std::size_t>(got));
+        at_ = 0;
+        left_ -= got;
+        return true;
+    }
+
     QIODevice& device_;
+    std::int64_t left_;
+    std::vector<char> buffer_;
+    std::size_t at_ = 0;
 };
 
 struct LoadState {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The questions and messages the system puts to the user. The windows answer
 // them with message boxes; tests and command-line modes answer them directly.

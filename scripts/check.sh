@@ -11,7 +11,7 @@ export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$here/build-asan" && ctest --output-on-failure -j "$(nproc)")
 
-CC=clang CXX=clang++ "$here/scripts/setup.sh" "$here/build-fuzz" \
+TAVELLE_BUILD_TARGETS=fuzz_all CC=clang CXX=clang++ "$here/scripts/setup.sh" "$here/build-fuzz" \
   -DCMAKE_CXX_COMPILER=clang++ -DTAVELLE_FUZZ=ON -DTAVELLE_BENCH=OFF
 seconds=${FUZZ_SECONDS:-60}
 for target in "$here"/build-fuzz/fuzz/fuzz_*; do

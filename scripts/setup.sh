@@ -33,4 +33,4 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${TAVELLE_BUILD_TYPE:-RelWithDebInfo}" "$@" >&2
-cmake --build "$build" -j "$(nproc)" >&2
+cmake --build "$build" -j "$(nproc)" --target ${TAVELLE_BUILD_TARGETS:-all} >&2
