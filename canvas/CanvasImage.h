@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class Bitmap24;
+
+// Shows the canvas bitmap (Image1). The canvas's mouse events are reported
+// to the document window, which hands them to the tools and the selection.
+class CanvasImage : public QWidget {
+    Q_OBJECT
+public:
+    CanvasImage(const Bitmap24* bitmap, QWidget* parent);
+
+signals:
+    void pressed(QMouseEvent* event);
+    void moved(QMouseEvent* event);
+    void released(QMouseEvent* event);
+    void doubleClicked(QMouseEvent* event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    const Bitmap24* bitmap_;
+};

@@ -1,0 +1,370 @@
+#include "canvas/TSandbox.h"
+
+#include "canvas/CanvasImage.h"
+#include "canvas/DragHint.h"
+#include "canvas/FileCommands.h"
+#include "canvas/GridlineSetup.h"
+#include "canvas/RulerWidget.h"
+#include "canvas/SandboxPainting.h"
+#include "canvas/SandboxSettings.h"
+#include "canvas/UntitledCounter.h"
+#include "canvas/ViewTransform.h"
+#include "model/DrawingFile.h"
+#include "model/DrawingHeader.h"
+#include "model/ItemKinds.h"
+#include "model/ItemRecord.h"
+#include "model/UserPrompt.h"
+#include "platform/Bitmap24.h"
+#include "platform/widgets/DialogServices.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+// Picture files make an untitled drawing that receives the picture.
+bool isPictureFileName(const QString& fileName)
+{
+    QString ext = QFileInfo(fileName).suffix().trimmed().toLower();
+    if (ext.startsWith(QLatin1Char('.')))
+        ext.remove(0, 1);
+    static const QStringList pictures = { QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
+        QStringLiteral("bmp"), QStringLiteral("ico"), QStringLiteral("emf"), QStringLiteral("wmf") };
+    return pictures.contains(ext);
+}
+
+bool keepsTool(int tool)
+{
+    return tool == 1 || tool == 31 || (tool >= 100 && tool <= 199);
+}
+
+} // namespace
+
+TSandbox::TSandbox(int currentTool, QWidget* parent)
+    : QWidget(parent)
+    , canvasBitmap_(std::make_unique<Bitmap24>(1, 1))
+{
+    busy_ = true;
+    initialised_ = false;
+    editMode_ = keepsTool(currentTool) ? currentTool : 0;
+    setObjectName(QStringLiteral("TSandbox"));
+    setMinimumSize(120, 90);
+    createControls();
+    createTimers();
+}
+
+TSandbox::~TSandbox()
+{
+    destroying_ = true;
+    ++effectsGeneration_;
+}
+
+void TSandbox::createTimers()
+{
+    const std::pair<QTimer*, int> timers[] = { { &timer1_, 200 }, { &timer2_, 200 }, { &timer3_, 100 },
+        { &timer4_, 500 }, { &timer5_, 200 }, { &timer6_, 200 }, { &timer7_, 100 }, { &timer8_, 100 } };
+    for (const auto& [timer, interval] : timers) {
+        timer->setSingleShot(true);
+        timer->setInterval(interval);
+    }
+    connect(&timer1_, &QTimer::timeout, this, &TSandbox::timer1Timer);
+    connect(&timer2_, &QTimer::timeout, this, &TSandbox::timer2Timer);
+    connect(&timer3_, &QTimer::timeout, this, &TSandbox::timer3Timer);
+    connect(&timer4_, &QTimer::timeout, this, &TSandbox::timer4Timer);
+    connect(&timer5_, &QTimer::timeout, this, &TSandbox::timer5Timer);
+    connect(&timer6_, &QTimer::timeout, this, &TSandbox::timer6Timer);
+    connect(&timer7_, &QTimer::timeout, this, &TSandbox::timer7Timer);
+    connect(&timer8_, &QTimer::timeout, this, &TSandbox::timer8Timer);
+}
+
+HeaderBody* TSandbox::header() const
+{
+    ItemRecord* h = findHeader(items_);
+    return h ? &h->header : nullptr;
+}
+
+QString TSandbox::title() const
+{
+    const QString name = QFileInfo(fileName_).completeBaseName().trimmed();
+    if (!name.isEmpty())
+        return name;
+    return QStringLiteral("Untitled ") + QString::number(untitledNumber_);
+}
+
+bool TSandbox::isModified() const
+{
+    return ::isModified(items_);
+}
+
+bool TSandbox::isUntouched() const
+{
+    return ::isUntouched(items_);
+}
+
+std::int32_t TSandbox::docToScreen(std::int32_t v, std::int32_t tile) const
+{
+    return ::docToScreen(zoomOf(items_), v, tile);
+}
+
+std::int32_t TSandbox::screenToDoc(std::int32_t p, std::int32_t tile) const
+{
+    return ::screenToDoc(zoomOf(items_), p, tile);
+}
+
+void TSandbox::initDocument(std::int32_t windowId, const QString& fileName)
+{
+    busy_ = true;
+    ++effectsGeneration_;
+    windowId_ = windowId;
+    clearDocument(fileName);
+    emit zoomChanged(1.0);
+    createNewDrawing();
+    bool loaded = false;
+    if (!fileName.trimmed().isEmpty()) {
+        if (isPictureFileName(fileName)) {
+            // The picture dialog takes the picture once it exists; until then
+            // the drawing stays empty and the user is told so.
+            DialogServices::prompt().ask(UserPrompt::Kind::Information,
+                QStringLiteral("Inserting pictures is not available yet, so \"%1\" was not opened. "
+                               "A new drawing was started instead.")
+                    .arg(QFileInfo(fileName.trimmed()).fileName()),
+                UserPrompt::Buttons::Ok);
+        } else {
+            loaded = loadFile(fileName);
+        }
+    }
+    if (!loaded) {
+        fileName_.clear();
+        untitledNumber_ = UntitledCounter::take();
+    }
+    busy_ = false;
+    updateTitle();
+    emit gridStateChanged();
+    layoutView();
+    if (loaded)
+        timer7_.start();
+}
+
+void TSandbox::clearDocument(const QString& fileName)
+{
+    freeItemList(items_);
+    fileName_ = fileName;
+    rulerDrag_ = 0;
+    tileX_ = tileY_ = 0;
+    lastWidth_ = lastHeight_ = 0;
+    if (scrollBarX_) {
+        scrollBarX_->setValue(0);
+        scrollBarY_->setValue(0);
+    }
+    image1_->move(0, 0);
+    hideHint();
+}
+
+void TSandbox::createNewDrawing()
+{
+    ItemRecord* h = createHeader(items_);
+    h->header.windowId = windowId_;
+    h->header.zoom = 1.0;
+    sandboxsettings::setUpNewHeader(h->header, sandboxsettings::newDrawingDefaults());
+    recomputeScreenExtent(h->header);
+    ItemRecord* grid = createItem(items_, kinds::kGrid);
+    makeNewGridlines(h->header, *grid);
+    setModified(items_, false);
+    originX_ = h->header.screenMinX;
+    originY_ = h->header.screenMinY;
+    initialised_ = true;
+    editMode_ = keepsTool(editMode_) ? editMode_ : 0;
+}
+
+bool TSandbox::loadFile(const QString& fileName)
+{
+    QString error;
+    if (!readDrawing(fileName.trimmed(), items_, DialogServices::prompt(), &error)) {
+        if (!error.isEmpty() && QFileInfo::exists(fileName.trimmed())) {
+            DialogServices::prompt().ask(UserPrompt::Kind::Error,
+                QStringLiteral("Cannot open the file \"%1\".\n%2").arg(QDir::toNativeSeparators(fileName.trimmed()), error),
+                UserPrompt::Buttons::Ok);
+        }
+        return false;
+    }
+    fileName_ = QFileInfo(fileName.trimmed()).absoluteFilePath();
+    finishLoadedDrawing();
+    return true;
+}
+
+void TSandbox::finishLoadedDrawing()
+{
+    selectOnly(items_, nullptr);
+    HeaderBody* h = header();
+    if (!h)
+        return;
+    h->windowId = windowId_;
+    h->reserved322 = 0;
+    if (!(h->zoom > 0))
+        h->zoom = 1.0;
+    emit zoomChanged(h->zoom);
+    recomputeScreenExtent(*h);
+    originX_ = h->screenMinX;
+    originY_ = h->screenMinY;
+    editMode_ = 0;
+    pointCount_ = 0;
+}
+
+void TSandbox::updateTitle()
+{
+    const QString t = title();
+    setWindowTitle(t);
+    emit titleChanged(t);
+}
+
+bool TSandbox::saveDocument(bool askNameIfUntitled)
+{
+    DocumentFile doc { &items_, fileName_, title(), [this](const QString& p) { emit fileUsed(p); } };
+    if (!::saveDocument(this, doc, askNameIfUntitled))
+        return false;
+    fileName_ = doc.path;
+    updateTitle();
+    return true;
+}
+
+bool TSandbox::saveDocumentAs()
+{
+    DocumentFile doc { &items_, fileName_, title(), [this](const QString& p) { emit fileUsed(p); } };
+    if (!::saveDocumentAs(this, doc))
+        return false;
+    fileName_ = doc.path;
+    updateTitle();
+    return true;
+}
+
+void TSandbox::closeWithoutQuestions()
+{
+    askOnClose_ = false;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void TSandbox::closeEvent(QCloseEvent* event)
+{
+    busy_ = destroying_ = true;
+    const bool closing = !askOnClose_ || askToClose();
+    if (!fileName_.isEmpty())
+        emit fileUsed(fileName_);
+    if (!closing) {
+        busy_ = destroying_ = false;
+        askOnClose_ = true;
+        event->ignore();
+        return;
+    }
+    ++effectsGeneration_;
+    event->accept();
+}
+
+// The questions before closing; true when the window may close.
+bool TSandbox::askToClose()
+{
+    if (!isModified())
+        return true;
+    if (!fileName_.isEmpty()) {
+        const QString name = QFileInfo(fileName_).completeBaseName().trimmed();
+        switch (DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+            QStringLiteral("Do you want to save changes to") + QLatin1Char(' ') + name + QLatin1Char('?'),
+            UserPrompt::Buttons::YesNoCancel)) {
+        case UserPrompt::Answer::Yes:
+            return saveDocument(false);
+        case UserPrompt::Answer::No:
+            return true;
+        default:
+            return false;
+        }
+    }
+    switch (DialogServices::prompt().ask(UserPrompt::Kind::Confirmation, QStringLiteral("Do you want to save the file?"),
+        UserPrompt::Buttons::YesNoCancel)) {
+    case UserPrompt::Answer::Yes:
+        return saveDocumentAs();
+    case UserPrompt::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TSandbox::formActivate()
+{
+    if (initialised_) {
+        if (const HeaderBody* h = header())
+            emit zoomChanged(h->zoom);
+        emit gridStateChanged();
+    }
+    emit activated();
+    if (initialised_)
+        timer5_.start();
+}
+
+void TSandbox::formDeactivate()
+{
+    emit deactivated(editMode_);
+}
+
+void TSandbox::repaintCanvas(bool withHandles)
+{
+    if (destroying_)
+        return;
+    sandboxpainting::paintView(*canvasBitmap_, items_, tileX_, tileY_);
+    image1_->update();
+    emit canvasRepainted();
+    if (withHandles)
+        timer3_.start();
+}
+
+// Paints the items again with their effects, a few at a time, letting the
+// window's events run in between; a newer pass or a new drawing stops it.
+void TSandbox::effectsStep()
+{
+    QElapsedTimer clock;
+    clock.start();
+    const int count = sandboxpainting::effectsItemCount(items_);
+    while (effectsCursor_ < count && clock.elapsed() < 15)
+        sandboxpainting::paintEffectsItem(*canvasBitmap_, items_, effectsCursor_++, tileX_, tileY_);
+    image1_->update();
+    if (effectsCursor_ < count) {
+        const int generation = effectsGeneration_;
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == effectsGeneration_ && !destroying_)
+                effectsStep();
+        });
+        return;
+    }
+    timer3_.start();
+}
+
+void TSandbox::timer1Timer() { } // press-and-hold start of a drawing tool: comes with the tools
+void TSandbox::timer2Timer() { } // double-click actions: come with the selection
+void TSandbox::timer3Timer() { } // selection handles: come with the selection
+void TSandbox::timer4Timer() { } // text caret: comes with text editing
+void TSandbox::timer6Timer() { } // clips of an inserted picture: come with the picture dialog
+void TSandbox::timer8Timer() { } // printing: comes with printing
+
+void TSandbox::timer5Timer()
+{
+    if (editMode_ == 1)
+        emit toolPageRequested(98);
+    else if (editMode_ == 31)
+        emit toolPageRequested(300);
+}
+
+void TSandbox::timer7Timer()
+{
+    if (destroying_)
+        return;
+    ++effectsGeneration_;
+    effectsCursor_ = 0;
+    effectsStep();
+}
