@@ -263,7 +263,7 @@ std::int32_t largestOfItems(const ItemList& list, Field field, std::int32_t none
     for (ItemRecord& r : list) {
         if (!isClassItem(r))
             continue;
-        const std::int32_t v = r.body.*field;
+        const std::int32_t v = field(r.body);
         if (!any || v > best)
             best = v;
         any = true;
@@ -276,14 +276,23 @@ std::int32_t plusOne(std::int32_t v) { return v == std::numeric_limits<std::int3
 
 std::int32_t nextStepNumber(const ItemList& list)
 {
-    return plusOne(largestOfItems(list, &ItemBody::stepNumber, 0));
+    return plusOne(largestOfItems(list, [](const ItemBody& b) { return b.stepNumber; }, 0));
 }
 
-std::int32_t nextEditBatch(const ItemList& list) { return plusOne(largestOfItems(list, &ItemBody::editBatch, 0)); }
+std::int32_t nextEditBatch(const ItemList& list)
+{
+    return plusOne(largestOfItems(list, [](const ItemBody& b) { return b.editBatch; }, 0));
+}
 
-std::int32_t nextGroupId(const ItemList& list) { return plusOne(largestOfItems(list, &ItemBody::groupId, 0)); }
+std::int32_t nextGroupId(const ItemList& list)
+{
+    return plusOne(largestOfItems(list, [](const ItemBody& b) { return b.groupId; }, 0));
+}
 
-std::int32_t maxZOrder(const ItemList& list) { return largestOfItems(list, &ItemBody::zOrder, 0); }
+std::int32_t maxZOrder(const ItemList& list)
+{
+    return largestOfItems(list, [](const ItemBody& b) { return b.zOrder; }, 0);
+}
 
 bool isSelected(const ItemRecord* r)
 {
