@@ -4,11 +4,16 @@
 
 #include <cstdint>
 
-// A 24-bit bitmap whose rows are blue, green, red bytes, each row padded to a
-// multiple of four bytes, so code written against device-independent bitmaps
-// can walk the rows directly. Colours in and out are 0x00BBGGRR values.
+// A bitmap of 24-bit colours with direct row access. Each pixel is four bytes,
+// blue, green, red and an unused byte kept at 0xFF: the painting engine fills
+// this layout many times faster than packed three-byte pixels, and the blue,
+// green, red order is the one the pixel code expects. toBgr888 gives packed
+// three-byte rows for encoders and printers. Colours in and out are
+// 0x00BBGGRR values.
 class Bitmap24 {
 public:
+    static constexpr int kBytesPerPixel = 4;
+
     Bitmap24() = default;
     Bitmap24(int width, int height);
     // Adopts an image of any format, converted to the blue-green-red layout.
@@ -23,7 +28,8 @@ public:
     // Bytes from one row to the next (a multiple of four).
     qsizetype bytesPerLine() const { return image_.bytesPerLine(); }
 
-    // Row y: width * 3 bytes, blue, green, red per pixel. No bounds check.
+    // Row y: width * kBytesPerPixel bytes, blue, green, red, 0xFF per pixel.
+    // Writers keep the fourth byte at 0xFF. No bounds check.
     std::uint8_t* scanLine(int y) { return image_.scanLine(y); }
     const std::uint8_t* scanLine(int y) const { return image_.constScanLine(y); }
 
@@ -32,7 +38,10 @@ public:
     void setPixel(int x, int y, std::uint32_t colour);
     void fill(std::uint32_t colour);
 
-    // The underlying image (QImage::Format_BGR888), for painting, saving, showing.
+    // Packed rows of blue, green, red bytes (QImage::Format_BGR888).
+    QImage toBgr888() const;
+
+    // The underlying image (QImage::Format_RGB32), for painting, saving, showing.
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
 

@@ -1,6 +1,5 @@
 #include "platform/DrawSurface.h"
 
-#include <QVector>
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,32 +7,32 @@
 
 namespace {
 
-QPen solidPen(std::uint32_t colour, int width)
+QPen makePen(DrawPen::Style style, int width, std::uint32_t colour)
 {
-    if (width <= 1) {
-        // The thinnest line leaves out its last pixel, as the classic primitives do.
+    if (style == DrawPen::Style::None)
+        return QPen(Qt::NoPen);
+    if (style == DrawPen::Style::Dotted || width <= 1) {
+        // The thinnest line leaves out its last pixel, as the classic primitives
+        // do; dotted pens are always this thin.
         QPen pen(toQColor(colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         pen.setCosmetic(true);
+        if (style == DrawPen::Style::Dotted)
+            pen.setDashPattern({ 1.0, 1.0 });
         return pen;
     }
+    // Wide pens have round ends and joins; below four pixels these look the
+    // same as square ones, which the engine strokes several times faster.
+    if (width < 4)
+        return QPen(toQColor(colour), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     return QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-QPen dottedPen(std::uint32_t colour)
-{
-    QPen pen(toQColor(colour), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
-    pen.setCosmetic(true);
-    pen.setDashPattern({ 1.0, 1.0 });
-    return pen;
 }
 
 Qt::FillRule toQt(FillMode mode) { return mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill; }
 
 // The path with every figure closed, for the fill-and-outline call.
-QPainterPath closedFigures(const QPainterPath& path)
+void closeFigures(const QPainterPath& path, QPainterPath& closed)
 {
-    QPainterPath closed;
-    closed.setFillRule(path.fillRule());
+    closed.clear();
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
         if (e.isMoveTo()) {
@@ -50,7 +49,6 @@ QPainterPath closedFigures(const QPainterPath& path)
         }
     }
     closed.closeSubpath();
-    return closed;
 }
 
 } // namespace
@@ -83,20 +81,37 @@ void DrawSurface::setClipRect(const QRect& rect) { painter_.setClipRect(rect); }
 
 void DrawSurface::clearClip() { painter_.setClipping(false); }
 
+const QPen& DrawSurface::qtPen(DrawPen::Style style, int width, std::uint32_t colour)
+{
+    if (style != DrawPen::Style::Solid || width < 1)
+        width = 1;
+    for (const CachedPen& c : pens_)
+        if (c.style == int(style) && c.width == width && c.colour == colour)
+            return c.pen;
+    CachedPen& slot = pens_[nextPen_];
+    nextPen_ = (nextPen_ + 1) % kCacheSize;
+    slot = { int(style), width, colour, makePen(style, width, colour) };
+    return slot.pen;
+}
+
+const QBrush& DrawSurface::qtBrush(std::uint32_t colour)
+{
+    for (const CachedBrush& c : brushes_)
+        if (c.used && c.colour == colour)
+            return c.brush;
+    CachedBrush& slot = brushes_[nextBrush_];
+    nextBrush_ = (nextBrush_ + 1) % kCacheSize;
+    slot = { true, colour, QBrush(toQColor(colour)) };
+    return slot.brush;
+}
+
 void DrawSurface::applyPenAndBrush()
 {
-    switch (pen_.style) {
-    case DrawPen::Style::Solid:
-        painter_.setPen(solidPen(pen_.colour, pen_.width));
-        break;
-    case DrawPen::Style::Dotted:
-        painter_.setPen(dottedPen(pen_.colour));
-        break;
-    case DrawPen::Style::None:
-        painter_.setPen(Qt::NoPen);
-        break;
-    }
-    painter_.setBrush(brush_.solid ? QBrush(toQColor(brush_.colour)) : QBrush(Qt::NoBrush));
+    painter_.setPen(qtPen(pen_.style, pen_.width, pen_.colour));
+    if (brush_.solid)
+        painter_.setBrush(qtBrush(brush_.colour));
+    else
+        painter_.setBrush(Qt::NoBrush);
 }
 
 // Outlines a path with the selected pen, gap colour first for a dotted pen.
@@ -106,11 +121,10 @@ void DrawSurface::strokeWithPen(const QPainterPath& path)
         return;
     painter_.setBrush(Qt::NoBrush);
     if (pen_.style == DrawPen::Style::Dotted && pen_.hasGap) {
-        painter_.setPen(solidPen(pen_.gapColour, 1));
+        painter_.setPen(qtPen(DrawPen::Style::Solid, 1, pen_.gapColour));
         painter_.drawPath(path);
+        painter_.setPen(qtPen(pen_.style, pen_.width, pen_.colour));
     }
-    applyPenAndBrush();
-    painter_.setBrush(Qt::NoBrush);
     painter_.drawPath(path);
     applyPenAndBrush();
 }
@@ -135,11 +149,11 @@ void DrawSurface::polygon(const QPoint* points, int count)
         painter_.drawPolygon(points, count, toQt(fillMode_));
     }
     if (pen_.hasGap) {
-        painter_.setPen(solidPen(pen_.gapColour, 1));
+        painter_.setPen(qtPen(DrawPen::Style::Solid, 1, pen_.gapColour));
         painter_.setBrush(Qt::NoBrush);
         painter_.drawPolygon(points, count);
     }
-    painter_.setPen(dottedPen(pen_.colour));
+    painter_.setPen(qtPen(pen_.style, 1, pen_.colour));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawPolygon(points, count);
     applyPenAndBrush();
@@ -159,9 +173,9 @@ void DrawSurface::polyline(const QPoint* points, int count)
         return;
     painter_.setBrush(Qt::NoBrush);
     if (pen_.style == DrawPen::Style::Dotted && pen_.hasGap) {
-        painter_.setPen(solidPen(pen_.gapColour, 1));
+        painter_.setPen(qtPen(DrawPen::Style::Solid, 1, pen_.gapColour));
         painter_.drawPolyline(points, count);
-        painter_.setPen(dottedPen(pen_.colour));
+        painter_.setPen(qtPen(pen_.style, 1, pen_.colour));
     }
     painter_.drawPolyline(points, count);
     applyPenAndBrush();
@@ -245,22 +259,19 @@ void DrawSurface::endPath() { pathOpen_ = false; }
 
 void DrawSurface::strokeAndFillPath()
 {
-    const QPainterPath closed = closedFigures(path_);
-    if (brush_.solid) {
-        QPainterPath filled = closed;
-        filled.setFillRule(toQt(fillMode_));
-        painter_.fillPath(filled, toQColor(brush_.colour));
-    }
-    strokeWithPen(closed);
+    closeFigures(path_, closedPath_);
+    closedPath_.setFillRule(toQt(fillMode_));
+    if (brush_.solid)
+        painter_.fillPath(closedPath_, qtBrush(brush_.colour));
+    strokeWithPen(closedPath_);
     path_.clear();
 }
 
 void DrawSurface::fillPath()
 {
     if (brush_.solid) {
-        QPainterPath filled = path_;
-        filled.setFillRule(toQt(fillMode_));
-        painter_.fillPath(filled, toQColor(brush_.colour));
+        path_.setFillRule(toQt(fillMode_));
+        painter_.fillPath(path_, qtBrush(brush_.colour));
     }
     path_.clear();
 }
@@ -295,24 +306,24 @@ void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap2
     const bool sameRows = &dest == &source && dy > sy;
     for (int r = 0; r < height; ++r) {
         const int row = sameRows ? height - 1 - r : r; // copy bottom-up when the block moves down
-        std::uint8_t* to = dest.scanLine(dy + row) + 3 * dx;
-        const std::uint8_t* from = source.scanLine(sy + row) + 3 * sx;
-        const int n = 3 * width;
+        // Pixels are 32-bit words; the unused top byte stays 0xFF.
+        auto* to = reinterpret_cast<std::uint32_t*>(dest.scanLine(dy + row)) + dx;
+        const auto* from = reinterpret_cast<const std::uint32_t*>(source.scanLine(sy + row)) + sx;
         switch (op) {
         case RasterOp::Copy:
-            std::memmove(to, from, std::size_t(n));
+            std::memmove(to, from, std::size_t(width) * sizeof(std::uint32_t));
             break;
         case RasterOp::And:
-            for (int i = 0; i < n; ++i)
+            for (int i = 0; i < width; ++i)
                 to[i] &= from[i];
             break;
         case RasterOp::Or:
-            for (int i = 0; i < n; ++i)
+            for (int i = 0; i < width; ++i)
                 to[i] |= from[i];
             break;
         case RasterOp::Xor:
-            for (int i = 0; i < n; ++i)
-                to[i] ^= from[i];
+            for (int i = 0; i < width; ++i)
+                to[i] = (to[i] ^ from[i]) | 0xff000000u;
             break;
         }
     }
@@ -341,13 +352,13 @@ void stretchBlt(Bitmap24& dest, int dx, int dy, int dw, int dh, const Bitmap24& 
         const int fy = alongSpan(sy, sh, nearestStep(j, sh, dh));
         if (ty < 0 || ty >= dest.height() || fy < 0 || fy >= source.height())
             continue;
-        const std::uint8_t* from = source.scanLine(fy);
-        std::uint8_t* to = dest.scanLine(ty);
+        const auto* from = reinterpret_cast<const std::uint32_t*>(source.scanLine(fy));
+        auto* to = reinterpret_cast<std::uint32_t*>(dest.scanLine(ty));
         for (int i = 0; i < std::abs(dw); ++i) {
             const int tx = alongSpan(dx, dw, i);
             const int fx = alongSpan(sx, sw, nearestStep(i, sw, dw));
             if (tx >= 0 && tx < dest.width() && fx >= 0 && fx < source.width())
-                std::memcpy(to + 3 * tx, from + 3 * fx, 3);
+                to[tx] = from[fx];
         }
     }
 }

@@ -83,6 +83,23 @@ public:
     QPainter& painter() { return painter_; }
 
 private:
+    // Qt pens and brushes own heap data; a few recent ones are kept so that
+    // drawing many items in the same colours allocates nothing.
+    struct CachedPen {
+        int style = -1;
+        int width = 0;
+        std::uint32_t colour = 0;
+        QPen pen;
+    };
+    struct CachedBrush {
+        bool used = false;
+        std::uint32_t colour = 0;
+        QBrush brush;
+    };
+    static constexpr int kCacheSize = 64;
+
+    const QPen& qtPen(DrawPen::Style style, int width, std::uint32_t colour);
+    const QBrush& qtBrush(std::uint32_t colour);
     void applyPenAndBrush();
     void strokeWithPen(const QPainterPath& path);
 
@@ -93,6 +110,11 @@ private:
     FillMode fillMode_ = FillMode::Alternate;
     bool pathOpen_ = false;
     QPainterPath path_;
+    QPainterPath closedPath_;
+    CachedPen pens_[kCacheSize];
+    CachedBrush brushes_[kCacheSize];
+    int nextPen_ = 0;
+    int nextBrush_ = 0;
 };
 
 // Copies a width x height block of source at (sx, sy) to dest at (dx, dy),
