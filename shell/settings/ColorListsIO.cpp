@@ -1,0 +1,52 @@
+#include "platform/SettingsStore.h"
+#include "shell/settings/SettingsSections.h"
+#include "shell/settings/TParams.h"
+
+namespace settingssections {
+
+namespace {
+
+QString colorName(int i) { return QStringLiteral("color") + QChar(u'A' + i); }
+
+} // namespace
+
+void readRecentColors(TParams& params, const SettingsStore& store)
+{
+    // The list is written most recent first, under A. Adding from the last
+    // letter back to A puts A first again, so the order survives a restart.
+    for (int i = kRecentColorCount - 1; i >= 0; --i) {
+        if (const auto v = store.readInt(settingsgroups::kCustomColors, colorName(i)))
+            addRecentColor(params.recentColors, *v);
+    }
+}
+
+void writeRecentColors(const TParams& params, SettingsStore& store)
+{
+    for (int i = 0; i < kRecentColorCount; ++i)
+        store.remove(settingsgroups::kCustomColors, colorName(i));
+    for (int i = 0; i < kRecentColorCount; ++i) {
+        const std::int32_t c = params.recentColors[static_cast<std::size_t>(i)];
+        if (c != kNoRecentColor)
+            store.writeInt(settingsgroups::kCustomColors, colorName(i), c);
+    }
+}
+
+void readDialogColors(TParams& params, const SettingsStore& store)
+{
+    for (int i = 0; i < TParams::kDialogColors; ++i) {
+        const auto v = store.readString(settingsgroups::kDialogColors, colorName(i));
+        params.dialogColors[static_cast<std::size_t>(i)] = v && !v->isEmpty() ? *v : QString();
+    }
+}
+
+void writeDialogColors(const TParams& params, SettingsStore& store)
+{
+    for (int i = 0; i < TParams::kDialogColors; ++i) {
+        store.remove(settingsgroups::kDialogColors, colorName(i));
+        const QString& c = params.dialogColors[static_cast<std::size_t>(i)];
+        if (!c.isEmpty())
+            store.writeString(settingsgroups::kDialogColors, colorName(i), c);
+    }
+}
+
+} // namespace settingssections
