@@ -1,0 +1,175 @@
+#include "shell/TForm1.h"
+
+#include "canvas/TSandbox.h"
+#include "model/UserPrompt.h"
+#include "panels/TToolbox.h"
+#include "platform/FontList.h"
+#include "platform/widgets/DialogServices.h"
+#include "shell/NextStepBox.h"
+#include "shell/ShellSettings.h"
+#include "shell/SidePanel.h"
+#include "shell/TProcs.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kUpperMenuHeight = 24;
+constexpr int kUpperMenuMaxHeight = 30;
+constexpr int kSidePanelWidth = 120;
+
+const char* const kExitQuestion = "One or more files were modified, but the changes have not been saved.\n"
+                                  "Do you want to save the files?";
+
+void oneShot(QTimer& timer, int ms)
+{
+    timer.setSingleShot(true);
+    timer.setInterval(ms);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Tavelle"));
+    shellsettings::load();
+    buildLayout();
+    buildMenus();
+    createTimers();
+    startUp();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildLayout()
+{
+    // Panel5 (the upper menu) over the rest; the splitter lets it grow from
+    // 24 to 30 pixels only.
+    auto* outer = new QSplitter(Qt::Vertical, this);
+    outer->setObjectName(QStringLiteral("Splitter3"));
+    outer->setChildrenCollapsible(false);
+    outer->setHandleWidth(3);
+    procs_ = new TProcs(outer);
+    procs_->setMinimumHeight(kUpperMenuHeight);
+    procs_->setMaximumHeight(kUpperMenuMaxHeight);
+    procs_->setObjectName(QStringLiteral("Panel5"));
+
+    auto* body = new QSplitter(Qt::Horizontal, outer);
+    body->setObjectName(QStringLiteral("Splitter2"));
+    body->setChildrenCollapsible(false);
+
+    auto* side = new QSplitter(Qt::Vertical, body);
+    side->setObjectName(QStringLiteral("Splitter4"));
+    side->setChildrenCollapsible(false);
+    auto* scroll = new QScrollArea(side);
+    scroll->setObjectName(QStringLiteral("Panel3"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sidePanel_ = new SidePanel;
+    scroll->setWidget(sidePanel_);
+    nextStepBox_ = new NextStepBox(side);
+    side->setStretchFactor(0, 1);
+    side->setStretchFactor(1, 0);
+
+    mdiArea_ = new QMdiArea(body);
+    mdiArea_->setObjectName(QStringLiteral("documentArea"));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    body->setStretchFactor(0, 0);
+    body->setStretchFactor(1, 1);
+    body->setSizes({ kSidePanelWidth + 16, 1000 });
+    outer->setStretchFactor(0, 0);
+    outer->setStretchFactor(1, 1);
+    setCentralWidget(outer);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    resize(1100, 760);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TForm1::subWindowActivated);
+    connect(procs_, &TProcs::buttonClicked, this, &TForm1::procsButtonClicked);
+    connect(procs_, &TProcs::trackBarReleased, this, &TForm1::trackBarReleased);
+    connect(sidePanel_->toolbox(), &TToolbox::entryChosen, this, &TForm1::toolboxEntryChosen);
+    connect(nextStepBox_, &NextStepBox::stepChosen, this, &TForm1::performNextStep);
+    connect(nextStepBox_, &NextStepBox::rowHovered, this, [this] { procs_->raiseButton(9); });
+    connect(nextStepBox_, &NextStepBox::backClicked, this, &TForm1::goBack);
+    connect(nextStepBox_, &NextStepBox::forwardClicked, this, &TForm1::goForward);
+}
+
+void TForm1::createTimers()
+{
+    oneShot(timer1_, 100);
+    oneShot(timer2_, 500);
+    oneShot(timer4_, 200);
+    oneShot(timer5_, 200);
+    connect(&timer1_, &QTimer::timeout, this, &TForm1::timer1Timer);
+    connect(&timer2_, &QTimer::timeout, this, [this] {
+        timer2_.stop();
+        if (documents().empty())
+            fileNew();
+    });
+    connect(&timer4_, &QTimer::timeout, this, &TForm1::timer4Timer);
+    // Listing the fonts takes a moment; doing it after the window shows keeps
+    // the start quick, and the text panel's lists read the cached result.
+    connect(&timer5_, &QTimer::timeout, this, [] { scalableFontFamilies(); });
+}
+
+void TForm1::startUp()
+{
+    procs_->setZoomDisplay(100);
+    setDocumentCommandsEnabled(false);
+    refreshSelectionCommands();
+    rebuildReopenMenu();
+    showPage(pages::kSelect);
+    // The first-time setup comes with its own issue; until then every start
+    // counts as one after the setup.
+    timer2_.start();
+    timer5_.start();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!exitQuery()) {
+        event->ignore();
+        return;
+    }
+    for (TSandbox* sandbox : documents())
+        sandbox->closeWithoutQuestions();
+    shellsettings::save();
+    event->accept();
+}
+
+// Asks about unsaved drawings; true when the program may end.
+bool TForm1::exitQuery()
+{
+    const auto firstModified = [this]() -> TSandbox* {
+        for (TSandbox* sandbox : documents())
+            if (sandbox->isModified())
+                return sandbox;
+        return nullptr;
+    };
+    if (!firstModified())
+        return true;
+    const UserPrompt::Answer answer = DialogServices::prompt().ask(UserPrompt::Kind::Warning,
+        QString::fromLatin1(kExitQuestion), UserPrompt::Buttons::YesNoCancel);
+    if (answer == UserPrompt::Answer::No)
+        return true;
+    if (answer != UserPrompt::Answer::Yes)
+        return false;
+    while (TSandbox* sandbox = firstModified()) {
+        bringToFront(sandbox);
+        if (!sandbox->saveDocument(true))
+            return false;
+        sandbox->closeWithoutQuestions();
+    }
+    return true;
+}
