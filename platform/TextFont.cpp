@@ -24,10 +24,10 @@ QFont buildFont(const TextFontSpec& spec, int pixelHeight)
     return font;
 }
 
+double resolvedDpi(double dpiY) { return dpiY > 0.0 ? dpiY : screenMetrics().dpiY; }
+
 int pixelsForPoints(int points, double dpiY)
 {
-    if (dpiY <= 0.0)
-        dpiY = screenMetrics().dpiY;
     // A font is never smaller than one pixel: a zero size would select the
     // toolkit's default size instead of a tiny one.
     return std::max(1, roundEven(points * dpiY / 72.0));
@@ -42,9 +42,10 @@ QString toQString(std::u16string_view text)
 
 TextFont::TextFont(const TextFontSpec& spec, double dpiY)
     : spec_(spec)
-    , font_(buildFont(spec, pixelsForPoints(spec.pointSize, dpiY)))
+    , font_(buildFont(spec, pixelsForPoints(spec.pointSize, resolvedDpi(dpiY))))
     , metrics_(font_)
-    , pixelHeight_(pixelsForPoints(spec.pointSize, dpiY))
+    , pixelHeight_(pixelsForPoints(spec.pointSize, resolvedDpi(dpiY)))
+    , dpiY_(resolvedDpi(dpiY))
 {
 }
 

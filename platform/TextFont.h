@@ -36,6 +36,7 @@ public:
     const TextFontSpec& spec() const { return spec_; }
     const QFont& font() const { return font_; }
     int pixelHeight() const { return pixelHeight_; }
+    double dpiY() const { return dpiY_; }
 
     int ascent() const { return metrics_.ascent(); }
     int descent() const { return metrics_.descent(); }
@@ -54,6 +55,7 @@ private:
     QFont font_;
     QFontMetrics metrics_;
     int pixelHeight_ = 1;
+    double dpiY_ = 96.0;
 };
 
 // UTF-16 text as a QString without copying the characters' meaning through any

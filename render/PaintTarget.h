@@ -1,11 +1,12 @@
 #pragma once
 
-#include "model/Rounding.h"
+#include "render/GeometryDeviceMapping.h"
 #include "render/PaintColours.h"
 
 #include <QPoint>
 
 class DrawSurface;
+class PaintResources;
 struct ItemList;
 
 // Where and how one paint call draws: the document window's canvas bitmap
@@ -30,6 +31,9 @@ struct PaintTarget {
     bool quick = false;
     bool openingPass = false;
     PaintColours colours;
+    // Fonts and pattern definitions looked up once per call; null makes each
+    // item look up its own.
+    PaintResources* resources = nullptr;
 
     static PaintTarget screen(DrawSurface& canvas, const ItemList* items, double zoom, int tileX, int tileY)
     {
@@ -57,14 +61,15 @@ struct PaintTarget {
         return t;
     }
 
-    // A canvas-unit coordinate as a device pixel.
-    int deviceX(int v) const
+    // Canvas units to device pixels: round(zoom x v) - tile on the screen,
+    // round(v x scale) + origin on bitmaps.
+    DeviceMapping mapping() const
     {
-        return onScreen ? roundEven(zoom * v) - tileX : roundEven(v * scaleX) + pixelOriginX;
+        if (onScreen)
+            return { zoom, zoom, -tileX, -tileY };
+        return { scaleX, scaleY, pixelOriginX, pixelOriginY };
     }
-    int deviceY(int v) const
-    {
-        return onScreen ? roundEven(zoom * v) - tileY : roundEven(v * scaleY) + pixelOriginY;
-    }
-    QPoint device(int x, int y) const { return { deviceX(x), deviceY(y) }; }
+    QPoint device(int x, int y) const { return mapping().map(x, y); }
+    int deviceX(int v) const { return device(v, 0).x(); }
+    int deviceY(int v) const { return device(0, v).y(); }
 };

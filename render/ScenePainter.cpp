@@ -1,0 +1,278 @@
+#include "render/ScenePainter.h"
+
+#include "model/DrawingHeader.h"
+#include "model/ItemKinds.h"
+#include "model/ItemRecord.h"
+#include "model/ScreenMetrics.h"
+#include "platform/Bitmap24.h"
+#include "platform/DrawSurface.h"
+#include "render/CanvasBackground.h"
+#include "render/CanvasView.h"
+#include "render/GridDrawing.h"
+#include "render/LineStyle.h"
+#include "render/PaintClipForms.h"
+#include "render/PaintHooks.h"
+#include "render/PaintResources.h"
+#include "render/PaintTarget.h"
+#include "render/SceneOrder.h"
+#include "render/ShapeDrawing.h"
+#include "render/TextRendering.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+bool isShapeKind(std::int32_t kind)
+{
+    switch (kind) {
+    case kinds::kTriangle:
+    case kinds::kSquare:
+    case kinds::kRectangle:
+    case kinds::kCircle:
+    case kinds::kEllipse:
+    case kinds::kPolygon:
+    case kinds::kStar:
+    case kinds::kPie:
+    case kinds::kArc:
+    case kinds::kSpline:
+    case kinds::kCurve:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void paintShadow(const PaintTarget& target, const ItemRecord& item)
+{
+    if (target.drawShadows && item.body.shadowElevation != 0)
+        shadowHook(target, item);
+}
+
+// Lines are drawn last line first from the stored baseline, each step moving
+// the baseline up by one line height, so the block grows upward.
+void paintText(const PaintTarget& target, const ItemRecord& item)
+{
+    const std::u16string_view text = itemText(item);
+    if (text.empty())
+        return;
+    TextFontCache* fonts = target.resources ? &target.resources->fonts() : nullptr;
+    const int height = lineHeight(item, fonts);
+    const double h = target.onScreen ? height * target.zoom : double(roundEven(height * target.scaleY));
+    const double up = item.body.textAngle / 10.0 * std::numbers::pi / 180.0 + std::numbers::pi / 2;
+    const QPoint step(roundEven(std::cos(up) * h), -roundEven(std::sin(up) * h));
+    const bool shaded = target.draw3D && item.body.surface >= 1;
+
+    QPoint a = target.device(item.body.x1, item.body.y1);
+    QPoint b = target.device(item.body.x2, item.body.y2);
+    std::size_t end = text.size();
+    for (;;) {
+        const std::size_t sep = end == 0 ? std::u16string_view::npos : text.rfind(kLineSeparator, end - 1);
+        const std::size_t start = sep == std::u16string_view::npos ? 0 : sep + 1;
+        const std::u16string_view line = text.substr(start, end - start);
+        if (target.drawShadows && item.body.shadowElevation != 0)
+            textLineShadowHook(target, item, line, a, b);
+        if (!(shaded && textLine3DHook(target, item, line, a, b)))
+            drawTextLine(target, item, line, a, b);
+        if (sep == std::u16string_view::npos)
+            break;
+        a += step;
+        b += step;
+        end = sep;
+    }
+}
+
+void paintLine(const PaintTarget& target, const ItemRecord& line)
+{
+    paintShadow(target, line);
+    const std::int32_t pattern = line.body.pattern;
+    const ItemRecord* definition = nullptr;
+    if (pattern <= 0)
+        definition = target.resources ? target.resources->patternDefinition(pattern)
+            : target.items            ? findPatternDefinition(*target.items, pattern)
+                                      : nullptr;
+    const DashList dashes = buildDashList(line, definition, target.zoom);
+    drawLine(*target.canvas, line, target.device(line.body.x1, line.body.y1),
+        target.device(line.body.x2, line.body.y2), dashes, target.zoom,
+        target.draw3D ? dashShadingHook(target) : nullptr);
+}
+
+void paintShape(const PaintTarget& target, const ItemRecord& shape)
+{
+    paintShadow(target, shape);
+    if (target.draw3D && shape.body.surface >= 1 && shape3DHook(target, shape))
+        return;
+    drawShape(*target.canvas, shape, target.mapping(), weightToPixels(target.zoom, shape.body.lineWeight));
+}
+
+PaintTarget screenTarget(CanvasView& view, DrawSurface& surface, bool quick)
+{
+    PaintTarget t = PaintTarget::screen(surface, view.items, view.items ? zoomOf(*view.items) : 1.0, view.tileX,
+        view.tileY);
+    t.quick = quick;
+    t.openingPass = view.openingPass;
+    t.drawShadows = !quick && !view.openingPass && view.showShadows;
+    t.draw3D = !quick && !view.openingPass && view.show3D;
+    t.drawPictures = view.showPictures;
+    t.colours = view.colours;
+    return t;
+}
+
+double viewZoom(const CanvasView& view) { return view.items ? zoomOf(*view.items) : 1.0; }
+
+int docToScreen(double zoom, int v, int tile) { return roundEven(zoom * v) - tile; }
+int screenToDoc(double zoom, int p, int tile) { return zoom > 0.0 ? roundEven((p + tile) / zoom) : p + tile; }
+
+PaintRect deviceImage(const CanvasView& view, const PaintRect& unit)
+{
+    const double z = viewZoom(view);
+    const PaintRect u = unit.normalised();
+    // The right column and bottom row are excluded from device rectangles.
+    return { docToScreen(z, u.left, view.tileX), docToScreen(z, u.top, view.tileY),
+        docToScreen(z, u.right, view.tileX) + 1, docToScreen(z, u.bottom, view.tileY) + 1 };
+}
+
+// A live record that the painter draws (the grid record, for one, is not).
+bool isLiveDrawing(const ItemRecord& r)
+{
+    return r.body.recordClass == kinds::kClassItem && kinds::isDrawable(r.body.kind) && !r.body.hidden;
+}
+
+bool anyShadow(const ItemList& items)
+{
+    for (const ItemRecord& r : items)
+        if (isLiveDrawing(r) && r.body.shadowElevation != 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+PaintRect paintBox(const ItemRecord& item)
+{
+    const ItemBody& b = item.body;
+    PaintRect box { b.minX, b.minY, b.maxX, b.maxY };
+    if (b.kind == kinds::kText)
+        return box;
+    const int f = roundEven(b.lineWeight * screenMetrics().pixelsPerMmX());
+    if (f > 1)
+        box = { box.left - f, box.top - f, box.right + f, box.bottom + f };
+    return box;
+}
+
+void paintItemOn(const PaintTarget& target, const ItemRecord& item)
+{
+    if (!target.canvas)
+        return;
+    const std::int32_t kind = item.body.kind;
+    if (kind == kinds::kText)
+        paintText(target, item);
+    else if (kind == kinds::kLine)
+        paintLine(target, item);
+    else if (isShapeKind(kind))
+        paintShape(target, item);
+    else if (kind == kinds::kClip)
+        paintClipItem(target, item);
+}
+
+void paintItem(CanvasView& view, const ItemRecord& item, bool quick)
+{
+    if (!view.bitmap || view.bitmap->isNull())
+        return;
+    DrawSurface surface(*view.bitmap);
+    paintItemOn(screenTarget(view, surface, quick), item);
+}
+
+void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList& items, int pixelOriginX,
+    int pixelOriginY, double scaleX, double scaleY)
+{
+    if (bitmap.isNull())
+        return;
+    DrawSurface surface(bitmap);
+    paintItemOn(PaintTarget::bitmap(surface, &items, scaleX, scaleY, pixelOriginX, pixelOriginY), item);
+}
+
+PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode)
+{
+    return paintItemsInRect(view, unitRect, mode, deviceImage(view, unitRect));
+}
+
+PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode, PaintRect gridClip)
+{
+    PaintRect rect = unitRect.normalised();
+    if (!view.items || !view.bitmap || view.bitmap->isNull())
+        return rect;
+    drawGridlines(view, gridClip);
+    PaintResources resources(*view.items);
+    DrawSurface surface(*view.bitmap);
+    PaintTarget target = screenTarget(view, surface, false);
+    target.resources = &resources;
+    for (const ItemRecord* item : stackingOrder(*view.items)) {
+        if (item->body.inProgress || (mode == kPaintUnselected && item->body.selected))
+            continue;
+        const PaintRect box = paintBox(*item);
+        if (!box.meets(rect))
+            continue;
+        paintItemOn(target, *item);
+        rect.include(box);
+    }
+    return rect;
+}
+
+PaintRect repaintArea(CanvasView& view, PaintRect deviceRect)
+{
+    if (!view.items || !view.bitmap || view.bitmap->isNull())
+        return deviceRect;
+    PaintRect area = deviceRect.normalised();
+    if (anyShadow(*view.items)) {
+        area = { 0, 0, view.bitmap->width(), view.bitmap->height() };
+    } else {
+        const PaintRect touched = area;
+        for (const ItemRecord& r : *view.items) {
+            if (!isLiveDrawing(r))
+                continue;
+            const PaintRect box = deviceImage(view, paintBox(r));
+            if (box.meets(touched))
+                area.include(box);
+        }
+    }
+    const PaintRect erased = paintCanvasBackground(view, area);
+    const double z = viewZoom(view);
+    const PaintRect unit { screenToDoc(z, erased.left, view.tileX), screenToDoc(z, erased.top, view.tileY),
+        screenToDoc(z, erased.right, view.tileX), screenToDoc(z, erased.bottom, view.tileY) };
+    const PaintRect grown = paintItemsInRect(view, unit, kPaintAll, erased);
+    PaintRect changed = erased;
+    changed.include(deviceImage(view, grown));
+    return changed;
+}
+
+void repaintCanvasBitmap(CanvasView& view)
+{
+    if (!view.items || !view.bitmap || view.bitmap->isNull())
+        return;
+    const int w = view.bitmap->width(), h = view.bitmap->height();
+    paintCanvasBackground(view, { 0, 0, w + 1, h + 1 });
+    drawGridlines(view);
+    const double z = viewZoom(view);
+    const PaintRect unit { screenToDoc(z, 0, view.tileX), screenToDoc(z, 0, view.tileY),
+        screenToDoc(z, w, view.tileX), screenToDoc(z, h, view.tileY) };
+    paintItemsInRect(view, unit, kPaintAll, { 0, 0, w, h });
+    for (ItemRecord& r : *view.items)
+        r.markSnapshots.clear();
+}
+
+void restoreSnapshots(ItemList& items, Bitmap24& canvas)
+{
+    for (ItemRecord* r = items.last; r; r = r->prev) {
+        if (r->body.hidden)
+            continue;
+        // Later marks may overlap earlier ones: put them back newest first.
+        for (auto s = r->markSnapshots.rbegin(); s != r->markSnapshots.rend(); ++s) {
+            if (s->pixels.isNull())
+                continue;
+            const Bitmap24 saved(s->pixels);
+            bitBlt(canvas, s->x, s->y, saved.width(), saved.height(), saved, 0, 0);
+        }
+        r->markSnapshots.clear();
+    }
+}

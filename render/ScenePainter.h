@@ -1,0 +1,60 @@
+#pragma once
+
+#include "render/PaintRect.h"
+
+class Bitmap24;
+struct CanvasView;
+struct ItemList;
+struct ItemRecord;
+struct PaintTarget;
+
+// Modes of paintItemsInRect.
+constexpr int kPaintAll = 0;
+constexpr int kPaintUnselected = 4; // selected items are redrawn by the caller
+
+// Draws one item on a target, chosen by its kind: its shadow first (when the
+// target draws shadows), then the item, 3-D shaded when the target draws 3-D
+// and the item has a surface, else flat. Kinds that are not drawing items
+// draw nothing.
+void paintItemOn(const PaintTarget& target, const ItemRecord& item);
+
+// Draws one item on the window's canvas bitmap at its zoom and tile. `quick`
+// leaves out shadows and 3-D and shows picture clips as outlines, for items
+// being moved or reshaped; so does the window's opening pass.
+void paintItem(CanvasView& view, const ItemRecord& item, bool quick);
+
+// Draws one item on an off-screen bitmap: a canvas unit v lands on pixel
+// round(v x scale) + origin. Shadows, 3-D and pictures are always drawn.
+void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList& items, int pixelOriginX,
+    int pixelOriginY, double scaleX, double scaleY);
+
+// Draws the gridlines, then, in stacking order, every live drawing item whose
+// box meets `unitRect` (canvas units, edges included). Each painted item's box
+// joins the rectangle, so items above it that overlap it are repainted too.
+// Returns the grown rectangle. Gridlines are drawn only within the device
+// image of `unitRect`, or within `gridClip` when given.
+PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode);
+PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode, PaintRect gridClip);
+
+// Repaints a rectangle of the canvas bitmap (pixels, right column and bottom
+// row excluded): widened to the whole bitmap when any live item casts a
+// shadow, else to the boxes of the live items it touches; erased with the page
+// guides; then gridlines and items. The window puts back its drag backing
+// store before and schedules its selection handles after. Returns the device
+// rectangle whose pixels may have changed.
+PaintRect repaintArea(CanvasView& view, PaintRect deviceRect);
+
+// Repaints the whole canvas bitmap: background and page guides over
+// (0, 0, width + 1, height + 1), gridlines, every item that meets the
+// bitmap's extent; then frees every item's selection-mark snapshots, which no
+// longer match the pixels.
+void repaintCanvasBitmap(CanvasView& view);
+
+// Puts back the pixels saved under selection marks, for every live item from
+// the last to the first, and frees them.
+void restoreSnapshots(ItemList& items, Bitmap24& canvas);
+
+// The box by which a repaint decides whether an item is touched, in canvas
+// units: a text item's box as stored, any other box grown by its line weight
+// in pixels when that is more than 1.
+PaintRect paintBox(const ItemRecord& item);

@@ -1,0 +1,15 @@
+#include "render/TextFontCache.h"
+
+#include "model/ScreenMetrics.h"
+
+const TextFont& TextFontCache::get(const TextFontSpec& spec)
+{
+    const double dpiY = screenMetrics().dpiY;
+    for (const std::unique_ptr<TextFont>& f : slots_)
+        if (f && f->spec() == spec && f->dpiY() == dpiY)
+            return *f;
+    std::unique_ptr<TextFont>& slot = slots_[next_];
+    next_ = (next_ + 1) % kSlots;
+    slot = std::make_unique<TextFont>(spec, dpiY);
+    return *slot;
+}

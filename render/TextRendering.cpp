@@ -1,0 +1,149 @@
+#include "render/TextRendering.h"
+
+#include "model/ItemList.h"
+#include "model/Rounding.h"
+#include "render/Geometry.h"
+#include "render/PaintResources.h"
+#include "render/PaintTarget.h"
+#include "render/TextFontCache.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+namespace {
+
+constexpr int kJustifyCentre = 2;
+constexpr int kJustifyRight = 3;
+
+double textAngleRadians(const ItemRecord& item) { return item.body.textAngle / 10.0 * std::numbers::pi / 180.0; }
+
+// A font from the cache when there is one, else made into `own`.
+const TextFont& fontFor(const TextFontSpec& spec, TextFontCache* fonts, std::optional<TextFont>& own)
+{
+    if (fonts)
+        return fonts->get(spec);
+    own.emplace(spec);
+    return *own;
+}
+
+int widthAtZoomOne(const TextFont& font, std::u16string_view line, double zoom)
+{
+    const int w = font.textWidth(line);
+    return zoom > 0.0 ? roundEven(w / zoom) : w;
+}
+
+} // namespace
+
+TextFontSpec makeTextFont(const ItemRecord& item, double zoom)
+{
+    const ItemBody& b = item.body;
+    TextFontSpec spec;
+    spec.family = QString::fromLatin1(fontNameOf(&item));
+    spec.pointSize = roundEven(zoom * b.fontSize);
+    spec.escapement = b.textAngle;
+    spec.weight = b.fontWeight;
+    spec.italic = b.italic != 0;
+    spec.underline = b.underline != 0;
+    spec.strikeOut = b.strikeOut != 0;
+    spec.charSet = b.charSet > 0 ? b.charSet : 0;
+    return spec;
+}
+
+std::u16string_view itemText(const ItemRecord& item)
+{
+    const int n = std::min(textLength(&item), kMaxTextUnits);
+    return std::u16string_view(item.text.data(), static_cast<std::size_t>(n));
+}
+
+int lineCount(std::u16string_view text)
+{
+    return 1 + static_cast<int>(std::count(text.begin(), text.end(), kLineSeparator));
+}
+
+std::u16string_view textLine(std::u16string_view text, int k)
+{
+    std::size_t start = 0;
+    for (int i = 1; i < k; ++i) {
+        const std::size_t sep = text.find(kLineSeparator, start);
+        if (sep == std::u16string_view::npos)
+            return {};
+        start = sep + 1;
+    }
+    const std::size_t end = text.find(kLineSeparator, start);
+    return text.substr(start, end == std::u16string_view::npos ? std::u16string_view::npos : end - start);
+}
+
+int lineHeight(const ItemRecord& item, TextFontCache* fonts)
+{
+    std::optional<TextFont> own;
+    const TextFont& f = fontFor(makeTextFont(item, 1.0), fonts, own);
+    return f.ascent() + f.descent() + f.externalLeading();
+}
+
+int lineWidth(const ItemRecord& item, std::u16string_view line, double zoom)
+{
+    return widthAtZoomOne(TextFont(makeTextFont(item, zoom)), line, zoom);
+}
+
+void textBox(ItemRecord& item, int anchorMarkSize)
+{
+    ItemBody& b = item.body;
+    const TextFont font(makeTextFont(item, 1.0));
+    const double t = textAngleRadians(item);
+    const int lines = std::max(1, lineCount(itemText(item)));
+    const double cellHeight = font.ascent() + font.descent() + font.externalLeading();
+
+    // The baseline moved down to the descent line, then the block of lines
+    // standing on it, all on the side towards t + pi/2.
+    const double downX = font.descent() * std::cos(t - std::numbers::pi / 2);
+    const double downY = -font.descent() * std::sin(t - std::numbers::pi / 2);
+    const double upX = lines * cellHeight * std::cos(t + std::numbers::pi / 2);
+    const double upY = -lines * cellHeight * std::sin(t + std::numbers::pi / 2);
+    const double sx = b.x1 + downX, sy = b.y1 + downY;
+    const double ex = b.x2 + downX, ey = b.y2 + downY;
+    const double xs[4] = { sx, ex, ex + upX, sx + upX };
+    const double ys[4] = { sy, ey, ey + upY, sy + upY };
+
+    const int grow = std::max(anchorMarkSize / 2, font.overhang());
+    int minX = roundEven(xs[0]), maxX = minX, minY = roundEven(ys[0]), maxY = minY;
+    for (int i = 1; i < 4; ++i) {
+        minX = std::min(minX, roundEven(xs[i]));
+        maxX = std::max(maxX, roundEven(xs[i]));
+        minY = std::min(minY, roundEven(ys[i]));
+        maxY = std::max(maxY, roundEven(ys[i]));
+    }
+    b.minX = minX - grow;
+    b.maxX = maxX + grow;
+    b.minY = minY - grow;
+    b.maxY = maxY + grow;
+    b.spanX = std::abs(b.x2 - b.x1);
+    b.spanY = std::abs(b.y2 - b.y1);
+    b.length = roundEven(std::sqrt(double(b.spanX) * b.spanX + double(b.spanY) * b.spanY));
+}
+
+QPoint textOrigin(const ItemRecord& item, const TextFont& font, std::u16string_view line, QPoint s, double zoom)
+{
+    const ItemBody& b = item.body;
+    const double t = textAngleRadians(item);
+    if (b.justification == kJustifyCentre || b.justification == kJustifyRight) {
+        const int w = roundEven(zoom * widthAtZoomOne(font, line, zoom));
+        const int span = roundEven(zoom * distanceOf(QPoint(b.x1, b.y1), QPoint(b.x2, b.y2)));
+        if (w < span)
+            s = pointAt(s, b.justification == kJustifyCentre ? (span - w) / 2.0 : double(span - w), t);
+    }
+    const double up = t + std::numbers::pi / 2;
+    return { s.x() + roundEven(std::cos(up) * font.ascent()), s.y() - roundEven(std::sin(up) * font.ascent()) };
+}
+
+void drawTextLine(const PaintTarget& target, const ItemRecord& item, std::u16string_view line, QPoint s, QPoint)
+{
+    if (line.empty() || !target.canvas)
+        return;
+    std::optional<TextFont> own;
+    TextFontCache* fonts = target.resources ? &target.resources->fonts() : nullptr;
+    const TextFont& font = fontFor(makeTextFont(item, target.zoom), fonts, own);
+    const QPoint origin = textOrigin(item, font, line, s, target.zoom);
+    font.drawText(*target.canvas, origin.x(), origin.y(), line, std::uint32_t(item.body.textColor) & 0xFFFFFF);
+}

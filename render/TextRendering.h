@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/ItemRecord.h"
+#include "platform/TextFont.h"
+
+#include <QPoint>
+
+#include <string_view>
+
+struct PaintTarget;
+class TextFontCache;
+
+// The font of a text item at a zoom: its family, round(zoom x size) points,
+// rotated by its text angle.
+TextFontSpec makeTextFont(const ItemRecord& item, double zoom);
+
+// The text of an item as far as it is examined: up to its first NUL and at
+// most kMaxTextUnits characters.
+std::u16string_view itemText(const ItemRecord& item);
+
+// Number of lines of a text: separators plus one.
+int lineCount(std::u16string_view text);
+
+// Line k (1-based) of a text: the characters between separators k-1 and k.
+std::u16string_view textLine(std::u16string_view text, int k);
+
+// Ascent + descent + external leading at zoom 1, in canvas units.
+int lineHeight(const ItemRecord& item, TextFontCache* fonts = nullptr);
+
+// Advance width of a line at zoom 1: measured at the zoom, divided by it, rounded.
+int lineWidth(const ItemRecord& item, std::u16string_view line, double zoom);
+
+// Recomputes the item's box (minX .. maxY, spans, length) from its baseline,
+// font and number of lines; x1 .. y2 stay the baseline. `anchorMarkSize` is
+// the grid anchor mark size of the settings.
+void textBox(ItemRecord& item, int anchorMarkSize = kAnchorSize);
+
+// Where a line's glyph cell starts: s moved along the baseline by the
+// justification, then up by the ascent to the top of the cell.
+QPoint textOrigin(const ItemRecord& item, const TextFont& font, std::u16string_view line, QPoint s, double zoom);
+
+// Draws one line flat, its baseline running from s to e (device pixels),
+// placed by the item's justification.
+void drawTextLine(const PaintTarget& target, const ItemRecord& item, std::u16string_view line, QPoint s, QPoint e);
