@@ -23,3 +23,11 @@ Foot footOf(QPoint a, QPoint b, QPoint p);
 
 // Adds without wrapping: results beyond the 32-bit range stick at its ends.
 int saturatingAdd(std::int64_t a, std::int64_t b);
+
+// Whether a direction in whole degrees is nearer the vertical than the
+// horizontal; the exact diagonals count as horizontal, so a point constrained
+// to 45 degrees follows the mouse's x.
+constexpr bool isSteepDirection(int degrees)
+{
+    return (degrees > 45 && degrees < 135) || (degrees > 225 && degrees < 315);
+}

@@ -107,7 +107,7 @@ std::array<QPoint, 4> rectangleCorners(QPoint a, QPoint b, QPoint c)
         moved = QPoint(b.x(), c.y());
     } else {
         const int whole = roundEven(d);
-        if ((whole >= 45 && whole <= 135) || (whole >= 225 && whole <= 315))
+        if (isSteepDirection(whole))
             moved.setX(saturatingAdd(b.x(), roundEven(double(b.y() - std::int64_t(c.y())) / std::tan(t))));
         else
             moved.setY(saturatingAdd(b.y(), roundEven(std::tan(t) * double(b.x() - std::int64_t(c.x())))));

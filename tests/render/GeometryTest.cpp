@@ -208,8 +208,10 @@ TEST(Corners, SquareLiesLeftOfTheClickedSideAndRectangleSnapsItsThirdClick)
     } cases[] = {
         { { 0, 0 }, { 100, 0 }, { 130, 40 }, { { { 0, 0 }, { 100, 0 }, { 100, 40 }, { 0, 40 } } } },
         { { 0, 0 }, { 0, 100 }, { 40, 130 }, { { { 0, 0 }, { 0, 100 }, { 40, 100 }, { 40, 0 } } } },
-        // Steep perpendicular (135 degrees): the third click keeps its y.
-        { { 0, 0 }, { 100, -100 }, { 150, -60 }, { { { 0, 0 }, { 100, -100 }, { 140, -60 }, { 40, 40 } } } },
+        // Steep perpendicular (about 117 degrees): the third click keeps its y.
+        { { 0, 0 }, { 100, -50 }, { 130, 0 }, { { { 0, 0 }, { 100, -50 }, { 125, 0 }, { 25, 50 } } } },
+        // Exactly diagonal (135 degrees) counts as shallow: it keeps its x.
+        { { 0, 0 }, { 100, -100 }, { 150, -60 }, { { { 0, 0 }, { 100, -100 }, { 150, -50 }, { 50, 50 } } } },
         // Shallow perpendicular (about 153 degrees): it keeps its x.
         { { 0, 0 }, { 50, -100 }, { 30, -80 }, { { { 0, 0 }, { 50, -100 }, { 30, -110 }, { -20, -10 } } } },
     };
