@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -297,6 +298,30 @@ bool clipBlock(int& x, int& y, int& w, int& h, int& ox, int& oy, const Bitmap24&
     return w > 0 && h > 0;
 }
 
+// Combines one row of pixels; walks backwards when the source lies before
+// the destination in the same row, so no source pixel is read after it changed.
+void combineRow(std::uint32_t* to, const std::uint32_t* from, int width, RasterOp op)
+{
+    const bool backwards = std::less<>()(from, to) && std::less<>()(to, from + width);
+    for (int k = 0; k < width; ++k) {
+        const int i = backwards ? width - 1 - k : k;
+        switch (op) {
+        case RasterOp::And:
+            to[i] &= from[i];
+            break;
+        case RasterOp::Or:
+            to[i] |= from[i];
+            break;
+        case RasterOp::Xor:
+            to[i] = (to[i] ^ from[i]) | 0xff000000u; // the unused byte stays 0xFF
+            break;
+        case RasterOp::Copy:
+            to[i] = from[i];
+            break;
+        }
+    }
+}
+
 } // namespace
 
 void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap24& source, int sx, int sy, RasterOp op)
@@ -313,17 +338,8 @@ void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap2
         case RasterOp::Copy:
             std::memmove(to, from, std::size_t(width) * sizeof(std::uint32_t));
             break;
-        case RasterOp::And:
-            for (int i = 0; i < width; ++i)
-                to[i] &= from[i];
-            break;
-        case RasterOp::Or:
-            for (int i = 0; i < width; ++i)
-                to[i] |= from[i];
-            break;
-        case RasterOp::Xor:
-            for (int i = 0; i < width; ++i)
-                to[i] = (to[i] ^ from[i]) | 0xff000000u;
+        default:
+            combineRow(to, from, width, op);
             break;
         }
     }

@@ -235,3 +235,17 @@ TEST_F(LineStyle, HugeLineWithAFinePatternKeepsItsPhaseAndEnds)
 }
 
 } // namespace
+
+#include "render/LineStyleWeights.h"
+
+namespace {
+
+TEST(LineWeights, SampleBarTurnsSilverOnlyWhenEveryChannelIsAbove250)
+{
+    EXPECT_EQ(sampleBarColour(0xfbfbfb), 0xc0c0c0u);
+    EXPECT_EQ(sampleBarColour(0xffffff), 0xc0c0c0u);
+    EXPECT_EQ(sampleBarColour(0xfbfbfa), 0xfbfbfau);
+    EXPECT_EQ(sampleBarColour(0x0000ff), 0x0000ffu);
+}
+
+} // namespace
