@@ -2,18 +2,58 @@
 
 #include "model/DrawingHeader.h"
 #include "model/ItemBody.h"
+#include "shell/settings/TParams.h"
 
 #include <QDir>
 
+#include <memory>
+
 namespace {
-QString folder;
+
+TParams* installed = nullptr;
+
+TParams& builtIn()
+{
+    static std::unique_ptr<TParams> defaults = std::make_unique<TParams>();
+    return *defaults;
 }
+
+} // namespace
 
 namespace sandboxsettings {
 
+void useParams(TParams* params)
+{
+    installed = params;
+}
+
+TParams& params()
+{
+    return installed ? *installed : builtIn();
+}
+
 NewDrawingDefaults newDrawingDefaults()
 {
-    return {};
+    const TParams& p = params();
+    const defaults_t& d = p.defaults;
+    const defaultsRec_t& r = d.valuesFor(d.units);
+    NewDrawingDefaults n;
+    n.units = d.units;
+    n.angleUnits = d.angleUnits;
+    n.gridDensityX = r.gridDensityX;
+    n.gridDensityY = r.gridDensityY;
+    n.canvasLeft = r.canvasLeft;
+    n.canvasTop = r.canvasTop;
+    n.canvasWidth = r.canvasWidth;
+    n.canvasHeight = r.canvasHeight;
+    n.showGridX = d.showGridX;
+    n.showAnchorsX = d.showAnchorsX;
+    n.snapX = d.snapX;
+    n.showGridY = d.showGridY;
+    n.showAnchorsY = d.showAnchorsY;
+    n.snapY = d.snapY;
+    n.designType = p.defaultDesignType;
+    return n;
 }
 
 RulerStyle rulerStyle()
@@ -26,12 +66,15 @@ RulerStyle rulerStyle()
 
 QString documentFolder()
 {
-    return folder.isEmpty() ? QDir::homePath() : folder;
+    const QString folder = params().docdir.trimmed();
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    return QDir::homePath();
 }
 
-void setDocumentFolder(const QString& f)
+void setDocumentFolder(const QString& folder)
 {
-    folder = f;
+    params().docdir = folder;
 }
 
 void setUpNewHeader(HeaderBody& h, const NewDrawingDefaults& d)
@@ -64,6 +107,8 @@ void setUpNewHeader(HeaderBody& h, const NewDrawingDefaults& d)
         h.paperHeight = 11;
         break;
     }
+    // The preset page setup of the default design type is applied here once
+    // the page setup model offers a way to write it into a header.
 }
 
 } // namespace sandboxsettings

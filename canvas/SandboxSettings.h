@@ -7,6 +7,7 @@
 #include <cstdint>
 
 struct HeaderBody;
+class TParams;
 
 // What a new drawing takes from the settings for new files.
 struct NewDrawingDefaults {
@@ -21,6 +22,10 @@ struct NewDrawingDefaults {
 
 // The one place where the document window reads the settings.
 namespace sandboxsettings {
+// The settings the windows read; the main window passes its own at start.
+// Without one, the built-in defaults serve (tests, tools).
+void useParams(TParams* params);
+TParams& params();
 NewDrawingDefaults newDrawingDefaults();
 RulerStyle rulerStyle();
 // The folder of the Open and Save As dialogs.

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "canvas/SandboxSettings.h"
+#include "canvas/TSandbox.h"
+#include "model/ScreenMetrics.h"
+#include "platform/widgets/DialogServices.h"
+#include "platform/widgets/FileDialogsScripted.h"
+#include "platform/widgets/MessageBoxScript.h"
+#include "shell/settings/TParams.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Document windows at 96 dpi with their own settings, scripted message boxes
+// and scripted file dialogs.
+class SandboxFixture : public testing::Test {
+protected:
+    SandboxFixture()
+    {
+        setScreenDpi(96, 96);
+        params = std::make_unique<TParams>(screenMetrics());
+        params->setDefaultUnits(1);
+        sandboxsettings::useParams(params.get());
+    }
+    ~SandboxFixture() override { sandboxsettings::useParams(nullptr); }
+
+    // Sets the canvas of new drawings in `units` (1 pixels, 3 inches).
+    void canvasForNewDrawings(int units, double left, double top, double width, double height)
+    {
+        params->setDefaultUnits(units);
+        defaultsRec_t& r = params->defaults.valuesFor(units);
+        r.canvasLeft = left;
+        r.canvasTop = top;
+        r.canvasWidth = width;
+        r.canvasHeight = height;
+    }
+
+    std::unique_ptr<TSandbox> newWindow(int width = 800, int height = 400)
+    {
+        auto w = std::make_unique<TSandbox>(0);
+        w->resize(width, height);
+        w->initDocument(++lastId, {});
+        w->show();
+        return w;
+    }
+
+    std::unique_ptr<TParams> params;
+    MessageBoxScript prompt;
+    FileDialogsScripted dialogs;
+    DialogServices::Override services { &prompt, &dialogs };
+    int lastId = 100;
+};

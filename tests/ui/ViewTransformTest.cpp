@@ -1,0 +1,102 @@
+#include "canvas/CanvasTiling.h"
+#include "canvas/MeasureText.h"
+#include "canvas/ViewLayout.h"
+#include "canvas/ViewTransform.h"
+
+#include <gtest/gtest.h>
+
+TEST(ViewTransform, RoundsBothWaysToEven)
+{
+    struct Case {
+        double zoom;
+        int value, tile, expected;
+    };
+    const Case toScreen[] = {
+        { 0.5, 101, 0, 50 }, // 50.5 goes to the even 50
+        { 0.5, 103, 0, 52 }, // 51.5 goes to the even 52
+        { 1.0, 37, 0, 37 },
+        { 3.0, 1000, 1600, 1400 },
+        { 0.25, -6, 0, -2 }, // -1.5 goes to -2
+    };
+    for (const Case& c : toScreen)
+        EXPECT_EQ(docToScreen(c.zoom, c.value, c.tile), c.expected) << c.zoom << " " << c.value;
+    const Case toDoc[] = {
+        { 0.5, 51, 0, 102 },
+        { 2.0, 5, 0, 2 },  // 2.5 goes to 2
+        { 2.0, 7, 0, 4 },  // 3.5 goes to 4
+        { 3.0, 100, 1600, 567 },
+        { 1.0, 0, 0, 0 },
+    };
+    for (const Case& c : toDoc)
+        EXPECT_EQ(screenToDoc(c.zoom, c.value, c.tile), c.expected) << c.zoom << " " << c.value;
+}
+
+TEST(CanvasTiling, HoldsA1600PixelWindowOfALargeCanvas)
+{
+    // A 4000-pixel canvas at zoom 3 is 12000 pixels; the view is 800 wide.
+    struct Case {
+        int scroll;
+        int expectedTile;
+    };
+    const Case cases[] = {
+        { 0, 0 },        // the bitmap still reaches past the view's right edge
+        { 800, 0 },      // exactly at the edge: nothing to fetch yet
+        { 1600, 1600 },  // across a multiple of 1600: the next window
+        { 2000, 2000 },  // kept from starting right of the view's left edge
+        { 11212, 10400 } // the last window ends at the canvas's end
+    };
+    for (const Case& c : cases) {
+        TileInput in { canvasBitmapSize(12000), -c.scroll, 800, 12000, c.scroll };
+        EXPECT_EQ(tileOffset(in), c.expectedTile) << "scroll " << c.scroll;
+    }
+    EXPECT_EQ(canvasBitmapSize(12000), 1600);
+    // At zoom 0.25 the same canvas is 1000 pixels and fits in one bitmap.
+    EXPECT_EQ(canvasBitmapSize(1000), 1000);
+    EXPECT_EQ(tileOffset({ 1000, -300, 800, 1000, 300 }), 0);
+}
+
+TEST(ViewLayout, ShowsScrollBarsOnlyWhenTheCanvasDoesNotFit)
+{
+    const ViewLayout fits = computeViewLayout(600, 400, 450, 250);
+    EXPECT_FALSE(fits.showScrollX);
+    EXPECT_FALSE(fits.showScrollY);
+    EXPECT_EQ(fits.view, QRect(12, 12, 588, 388));
+
+    // Too wide only: the horizontal bar takes 16 pixels of the height.
+    const ViewLayout wide = computeViewLayout(600, 400, 2000, 250);
+    EXPECT_TRUE(wide.showScrollX);
+    EXPECT_FALSE(wide.showScrollY);
+    EXPECT_EQ(wide.view.height(), 400 - 12 - 16);
+    EXPECT_EQ(wide.scrollMaxX, 2000 - 588 + 12);
+    EXPECT_EQ(wide.scrollX, QRect(0, 12 + 372, 600, 16));
+
+    // Both: the bars are shortened, the corner is filled, Max grows by 16.
+    const ViewLayout both = computeViewLayout(600, 400, 2000, 2000);
+    EXPECT_TRUE(both.showFiller);
+    EXPECT_EQ(both.view, QRect(12, 12, 572, 372));
+    EXPECT_EQ(both.scrollX.width(), 584);
+    EXPECT_EQ(both.scrollY.height(), 384);
+    EXPECT_EQ(both.scrollMaxX, 2000 - 572 + 12 + 16);
+    EXPECT_EQ(both.filler, QRect(584, 384, 16, 16));
+}
+
+TEST(MeasureText, WritesLengthsInTheDrawingsUnits)
+{
+    struct Case {
+        double value;
+        int units;
+        const char* expected;
+    };
+    const Case cases[] = {
+        { 250, 1, "250 Pixels" },
+        { 1, 1, "1 Pixel" },
+        { 0.00001, 1, "None" },
+        { 12.6, 2, "13 mm" },
+        { 1, 3, "1 Inch" },
+        { 2.5, 3, "2.5 Inches" },
+        { 8.456, 3, "8.46 Inches" },
+        { 0.5, 3, ".5 Inches" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(measureText(c.value, c.units), QString::fromLatin1(c.expected)) << c.value;
+}
