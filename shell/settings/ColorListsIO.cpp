@@ -2,6 +2,9 @@
 #include "shell/settings/SettingsSections.h"
 #include "shell/settings/TParams.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace settingssections {
 
 namespace {
@@ -13,11 +16,16 @@ QString colorName(int i) { return QStringLiteral("color") + QChar(u'A' + i); }
 void readRecentColors(TParams& params, const SettingsStore& store)
 {
     // The list is written most recent first, under A. Adding from the last
-    // letter back to A puts A first again, so the order survives a restart.
-    for (int i = kRecentColorCount - 1; i >= 0; --i) {
-        if (const auto v = store.readInt(settingsgroups::kCustomColors, colorName(i)))
-            addRecentColor(params.recentColors, *v);
+    // letter back to A puts A first again, so the order survives a restart;
+    // of two equal colours in a hand-edited file the earlier letter counts.
+    std::vector<std::int32_t> colors;
+    for (int i = 0; i < kRecentColorCount; ++i) {
+        const auto v = store.readInt(settingsgroups::kCustomColors, colorName(i));
+        if (v && std::find(colors.begin(), colors.end(), *v) == colors.end())
+            colors.push_back(*v);
     }
+    for (auto it = colors.rbegin(); it != colors.rend(); ++it)
+        addRecentColor(params.recentColors, *it);
 }
 
 void writeRecentColors(const TParams& params, SettingsStore& store)

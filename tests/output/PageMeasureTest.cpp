@@ -15,6 +15,8 @@ struct MeasureCase {
     double value;
 };
 
+void PrintTo(const MeasureCase& c, std::ostream* os) { *os << '"' << c.text << "\" in units " << c.units; }
+
 class PageMeasureTable : public testing::TestWithParam<MeasureCase> { };
 
 TEST_P(PageMeasureTable, ReadsAsExpected)

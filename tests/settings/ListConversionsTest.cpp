@@ -17,6 +17,8 @@ struct WeightCase {
     int pixels;
 };
 
+void PrintTo(const WeightCase& c, std::ostream* os) { *os << '"' << c.text << "\" units " << c.units; }
+
 class ConvertWeightTable : public testing::TestWithParam<WeightCase> { };
 
 TEST_P(ConvertWeightTable, DerivesMillimetresAndPixels)
@@ -74,6 +76,8 @@ struct DirectionCase {
     bool ok;
     double degrees;
 };
+
+void PrintTo(const DirectionCase& c, std::ostream* os) { *os << '"' << c.text << "\" units " << c.units; }
 
 class ConvertDirectionTable : public testing::TestWithParam<DirectionCase> { };
 

@@ -10,6 +10,8 @@ struct MeasureCase {
     double value;
 };
 
+void PrintTo(const MeasureCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class ParseMeasureTable : public testing::TestWithParam<MeasureCase> { };
 
 TEST_P(ParseMeasureTable, ReadsAsExpected)
@@ -33,6 +35,8 @@ struct StoredFloatCase {
     const char* text;
     double value;
 };
+
+void PrintTo(const StoredFloatCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class ParseStoredFloatTable : public testing::TestWithParam<StoredFloatCase> { };
 

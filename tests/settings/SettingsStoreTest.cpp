@@ -19,6 +19,8 @@ struct JunkCase {
     const char* expected; // nullptr: must be missing
 };
 
+void PrintTo(const JunkCase& c, std::ostream* os) { *os << c.name; }
+
 class HandEditedFile : public testing::TestWithParam<JunkCase> { };
 
 TEST_P(HandEditedFile, DamageStaysOnItsOwnLine)
