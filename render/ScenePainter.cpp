@@ -18,6 +18,7 @@
 #include "render/ShapeDrawing.h"
 #include "render/TextRendering.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -243,6 +244,10 @@ PaintRect repaintArea(CanvasView& view, PaintRect deviceRect)
     const PaintRect grown = paintItemsInRect(view, unit, kPaintAll, erased);
     PaintRect changed = erased;
     changed.include(deviceImage(view, grown));
+    changed.left = std::max(changed.left, 0);
+    changed.top = std::max(changed.top, 0);
+    changed.right = std::min(changed.right, view.bitmap->width());
+    changed.bottom = std::min(changed.bottom, view.bitmap->height());
     return changed;
 }
 
