@@ -67,8 +67,8 @@ SetRow millimetreRow(int type)
         return { 1, { kA4[0], kA4[1] }, { "210", "99" }, { "0", "0", "0", "0" }, { "3", "1" }, { "0", "0" },
             true, false };
     case kTentCards:
-        return { 0, { kA4[0], kA4[1] }, { "190", "69" }, { "10", "10", "10", "10" }, { "4", "1" }, { "0", "0" },
-            true, false };
+        return { 0, { kA4[0], kA4[1] }, { "190", "69" }, { "10", "10", "10", "10" }, { "4", "1" },
+            { "0", "0" }, true, false };
     default:
         return { 0, {}, {}, {}, {}, {}, false, false };
     }
@@ -85,11 +85,11 @@ SetRow inchRow(int type)
     case kGreetingCards:
         return { 0, { kLetter[0], kLetter[1] }, { "4 1/4", "5 1/2" }, {}, { "2", "2" }, {}, false, true };
     case kBusinessCards:
-        return { 1, { kLetter[0], kLetter[1] }, { "3 1/2", "2" }, { "3/4", "1/2", "3/4", "3/4" }, { "5", "2" },
-            {}, false, false };
+        return { 1, { kLetter[0], kLetter[1] }, { "3 1/2", "2" }, { "3/4", "1/2", "3/4", "3/4" },
+            { "5", "2" }, {}, false, false };
     case kLabels:
-        return { 6, { kLetter[0], kLetter[1] }, { "2", "1" }, { "1/4", "1/2", "1/4", "1/2" }, { "10", "4" }, {},
-            false, false };
+        return { 6, { kLetter[0], kLetter[1] }, { "2", "1" }, { "1/4", "1/2", "1/4", "1/2" }, { "10", "4" },
+            {}, false, false };
     case kBrochures:
         return { 1, { kLetter[0], kLetter[1] }, { "8 1/2", "3 2/3" }, {}, { "3", "1" }, {}, true, false };
     case kTentCards:

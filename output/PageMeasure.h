@@ -17,4 +17,7 @@ struct PageMeasure {
 PageMeasure parsePageMeasure(const QString& text, int units);
 
 // Inches to millimetres.
-constexpr double inchesToMm(double inches) { return inches * 25.4; }
+constexpr double inchesToMm(double inches)
+{
+    return inches * 25.4;
+}

@@ -25,7 +25,10 @@ constexpr int kTentCards = 11;
 constexpr int kCount = 11;
 
 // True for 1..11.
-constexpr bool isValid(int type) { return type >= 1 && type <= kCount; }
+constexpr bool isValid(int type)
+{
+    return type >= 1 && type <= kCount;
+}
 // Card family (2, 3, 4, 5, 11): the canvas is one card, printing repeats it over the sheet.
 constexpr bool isCardFamily(int type)
 {
@@ -65,10 +68,20 @@ struct miry_t {
     // The 14 texts in their stored order (paperWidth .. extraY), for code that
     // walks them: the settings store, the drawing header's text.
     static constexpr std::array<QString miry_t::*, kTextCount> textFields = {
-        &miry_t::paperWidth, &miry_t::paperHeight, &miry_t::cardWidth, &miry_t::cardHeight,
-        &miry_t::leftMargin, &miry_t::topMargin, &miry_t::rightMargin, &miry_t::bottomMargin,
-        &miry_t::rows, &miry_t::columns, &miry_t::rowGap, &miry_t::columnGap,
-        &miry_t::extraX, &miry_t::extraY,
+        &miry_t::paperWidth,
+        &miry_t::paperHeight,
+        &miry_t::cardWidth,
+        &miry_t::cardHeight,
+        &miry_t::leftMargin,
+        &miry_t::topMargin,
+        &miry_t::rightMargin,
+        &miry_t::bottomMargin,
+        &miry_t::rows,
+        &miry_t::columns,
+        &miry_t::rowGap,
+        &miry_t::columnGap,
+        &miry_t::extraX,
+        &miry_t::extraY,
     };
 
     // Text n (0..13) in stored order.
@@ -108,7 +121,10 @@ inline std::size_t pageSetupIndex(int designType)
     return static_cast<std::size_t>(k - 1);
 }
 // The page setup of a design type in the array (clamped as above).
-inline pageset_t& pageSetupOf(pagesetArr_t& all, int designType) { return all[pageSetupIndex(designType)]; }
+inline pageset_t& pageSetupOf(pagesetArr_t& all, int designType)
+{
+    return all[pageSetupIndex(designType)];
+}
 inline const pageset_t& pageSetupOf(const pagesetArr_t& all, int designType)
 {
     return all[pageSetupIndex(designType)];

@@ -20,12 +20,23 @@ bool needsQuotes(const QString& value)
 void appendEscaped(QString& out, QChar c)
 {
     switch (c.unicode()) {
-    case u'\\': out += QLatin1String("\\\\"); return;
-    case u'"': out += QLatin1String("\\\""); return;
-    case u'\n': out += QLatin1String("\\n"); return;
-    case u'\r': out += QLatin1String("\\r"); return;
-    case u'\t': out += QLatin1String("\\t"); return;
-    default: break;
+    case u'\\':
+        out += QLatin1String("\\\\");
+        return;
+    case u'"':
+        out += QLatin1String("\\\"");
+        return;
+    case u'\n':
+        out += QLatin1String("\\n");
+        return;
+    case u'\r':
+        out += QLatin1String("\\r");
+        return;
+    case u'\t':
+        out += QLatin1String("\\t");
+        return;
+    default:
+        break;
     }
     if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
         // Always four digits, so a following hex digit is never swallowed.
@@ -55,13 +66,27 @@ qsizetype decodeEscape(const QString& text, qsizetype i, QString& out)
     }
     const QChar c = text[i + 1];
     switch (c.unicode()) {
-    case u'\\': out += u'\\'; return i + 2;
-    case u'"': out += u'"'; return i + 2;
-    case u'\'': out += u'\''; return i + 2;
-    case u'n': out += u'\n'; return i + 2;
-    case u'r': out += u'\r'; return i + 2;
-    case u't': out += u'\t'; return i + 2;
-    case u'0': out += QChar(0); return i + 2;
+    case u'\\':
+        out += u'\\';
+        return i + 2;
+    case u'"':
+        out += u'"';
+        return i + 2;
+    case u'\'':
+        out += u'\'';
+        return i + 2;
+    case u'n':
+        out += u'\n';
+        return i + 2;
+    case u'r':
+        out += u'\r';
+        return i + 2;
+    case u't':
+        out += u'\t';
+        return i + 2;
+    case u'0':
+        out += QChar(0);
+        return i + 2;
     case u'x': {
         qsizetype j = i + 2;
         int code = 0;
@@ -243,9 +268,15 @@ void IniDocument::remove(const QString& group, const QString& name)
     g.reindex();
 }
 
-void IniDocument::addGroup(const QString& group) { groupFor(group); }
+void IniDocument::addGroup(const QString& group)
+{
+    groupFor(group);
+}
 
-bool IniDocument::hasGroup(const QString& group) const { return groupIndex(group) >= 0; }
+bool IniDocument::hasGroup(const QString& group) const
+{
+    return groupIndex(group) >= 0;
+}
 
 QStringList IniDocument::groups() const
 {

@@ -86,6 +86,12 @@ void SettingsStore::writeString(const QString& group, const QString& name, const
     doc_.setValue(group, name, value);
 }
 
-void SettingsStore::remove(const QString& group, const QString& name) { doc_.remove(group, name); }
+void SettingsStore::remove(const QString& group, const QString& name)
+{
+    doc_.remove(group, name);
+}
 
-void SettingsStore::createGroup(const QString& group) { doc_.addGroup(group); }
+void SettingsStore::createGroup(const QString& group)
+{
+    doc_.addGroup(group);
+}

@@ -5,13 +5,16 @@
 #include <algorithm>
 #include <vector>
 
-namespace settingssections {
-
 namespace {
 
-QString colorName(int i) { return QStringLiteral("color") + QChar(u'A' + i); }
+QString colorName(int i)
+{
+    return QStringLiteral("color") + QChar(u'A' + i);
+}
 
 } // namespace
+
+namespace settingssections {
 
 void readRecentColors(TParams& params, const SettingsStore& store)
 {

@@ -12,7 +12,10 @@
 constexpr int kNamedEntries = 12;
 
 // The letter of entry i (0-based): A, B, C, ...
-inline QChar entryLetter(int i) { return QChar(u'A' + i); }
+inline QChar entryLetter(int i)
+{
+    return QChar(u'A' + i);
+}
 
 // A named line weight.
 struct custThicknessRec_t {

@@ -72,7 +72,8 @@ template <class V> void visitCustomSettings(V& v)
     v.integer(QStringLiteral("polycolor"), p.polycolor);
     v.integer(QStringLiteral("polyfill"), p.polyfill);
     v.integer(QStringLiteral("polytab"), p.polytab);
-    v.integer(QStringLiteral("polysides"), p.polysides);
+    // Shapes need at least three sides; a hand-edited 0 would reach the geometry as a divisor.
+    v.integer(QStringLiteral("polysides"), p.polysides, 3, 1024000);
     v.integer(QStringLiteral("polyshape"), p.polyshape);
     v.integer(QStringLiteral("polystate"), p.polystate);
     v.integer(QStringLiteral("bpolyshape"), p.bpolyshape);

@@ -5,11 +5,12 @@
 
 #include <limits>
 
-namespace settingssections {
-
 namespace {
 
-const QString& group() { return settingsgroups::kCustomSettings; }
+const QString& group()
+{
+    return settingsgroups::kCustomSettings;
+}
 
 constexpr std::int32_t kAny = std::numeric_limits<std::int32_t>::min();
 
@@ -130,12 +131,14 @@ public:
     }
     void textOptions(const QString& name, const TextOptions& f)
     {
-        integer(name, static_cast<std::int32_t>(std::uint32_t(f.italic) | std::uint32_t(f.underline) << 8
-                          | std::uint32_t(f.strikeOut) << 16 | std::uint32_t(f.justification) << 24));
+        integer(name,
+            static_cast<std::int32_t>(std::uint32_t(f.italic) | std::uint32_t(f.underline) << 8
+                | std::uint32_t(f.strikeOut) << 16 | std::uint32_t(f.justification) << 24));
     }
     void shadow(const QString& name, const ShadowPreset& f)
     {
-        integer(name, std::int32_t(f.elevation) | std::int32_t(f.fade) << 8 | std::int32_t(f.lightness) << 16);
+        integer(
+            name, std::int32_t(f.elevation) | std::int32_t(f.fade) << 8 | std::int32_t(f.lightness) << 16);
     }
     void helpSwitches(const QString& name, const std::array<bool, TParams::kHelpPages>& field)
     {
@@ -172,6 +175,8 @@ void parseGridAndCanvasTexts(defaults_t& d)
 }
 
 } // namespace
+
+namespace settingssections {
 
 void readCustomSettings(TParams& params, const SettingsStore& store)
 {

@@ -3,20 +3,24 @@
 #include "shell/settings/SettingsSections.h"
 #include "shell/settings/TParams.h"
 
-namespace settingssections {
-
 namespace {
 
 using namespace settingsgroups;
 
-QString valueName(const char* base, int entry) { return QString::fromLatin1(base) + entryLetter(entry); }
+QString valueName(const char* base, int entry)
+{
+    return QString::fromLatin1(base) + entryLetter(entry);
+}
 
 QString patternValueName(int entry, int length)
 {
     return valueName("value", entry) + QString::number(length + 1);
 }
 
-bool nonBlank(const std::optional<QString>& text) { return text && !text->trimmed().isEmpty(); }
+bool nonBlank(const std::optional<QString>& text)
+{
+    return text && !text->trimmed().isEmpty();
+}
 
 // The name and units of entry i, when both read and the units are in lo..hi.
 struct EntryHead {
@@ -72,6 +76,8 @@ void writeDirectionList(const custDirectionList_t& list, SettingsStore& store, c
 }
 
 } // namespace
+
+namespace settingssections {
 
 void readWidths(TParams& params, const SettingsStore& store)
 {

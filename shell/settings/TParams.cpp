@@ -23,7 +23,10 @@ defaultsRec_t unitDefaults(const char* gridX, const char* gridY, const char* lef
     return rec;
 }
 
-QString entryName(const char* base, int i) { return QString::fromLatin1(base) + u' ' + entryLetter(i); }
+QString entryName(const char* base, int i)
+{
+    return QString::fromLatin1(base) + u' ' + entryLetter(i);
+}
 
 template <class List> void nameEntries(List& list, const char* base)
 {

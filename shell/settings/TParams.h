@@ -105,7 +105,7 @@ public:
     std::int32_t polycolor = 0;
     std::int32_t polyfill = -1; // -1 none
     std::int32_t polytab = 0;
-    std::int32_t polysides = 5; // sides of a polygon, spikes of a star
+    std::int32_t polysides = 5; // sides of a polygon, spikes of a star: 3..1024000
     std::int32_t polyshape = 0; // splines: open, closed, solid
     std::int32_t polystate = 0;
     std::int32_t bpolyshape = 0; // curves: open, closed, oblong

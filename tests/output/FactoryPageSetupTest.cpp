@@ -25,7 +25,10 @@ struct SetCase {
     int columnFold;
 };
 
-void PrintTo(const SetCase& c, std::ostream* os) { *os << "type " << c.type << " units " << c.units; }
+void PrintTo(const SetCase& c, std::ostream* os)
+{
+    *os << "type " << c.type << " units " << c.units;
+}
 
 QString joined(const miry_t& s, QString miry_t::*a, QString miry_t::*b)
 {

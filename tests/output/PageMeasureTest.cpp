@@ -15,7 +15,10 @@ struct MeasureCase {
     double value;
 };
 
-void PrintTo(const MeasureCase& c, std::ostream* os) { *os << '"' << c.text << "\" in units " << c.units; }
+void PrintTo(const MeasureCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << "\" in units " << c.units;
+}
 
 class PageMeasureTable : public testing::TestWithParam<MeasureCase> { };
 
@@ -49,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(MillimetresAndPixels, PageMeasureTable,
         MeasureCase { "   ", kPixels, true, 0 }, MeasureCase { "350", kPixels, true, 350 },
         MeasureCase { "10\"", kMm, false, 0 }, MeasureCase { "1e400", kPixels, false, 0 }));
 
-TEST(InchesToMm, ConvertsByTwentyFiveFour) { EXPECT_DOUBLE_EQ(inchesToMm(8.5), 215.9); }
+TEST(InchesToMm, ConvertsByTwentyFiveFour)
+{
+    EXPECT_DOUBLE_EQ(inchesToMm(8.5), 215.9);
+}
 
 } // namespace

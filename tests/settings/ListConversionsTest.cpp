@@ -17,7 +17,10 @@ struct WeightCase {
     int pixels;
 };
 
-void PrintTo(const WeightCase& c, std::ostream* os) { *os << '"' << c.text << "\" units " << c.units; }
+void PrintTo(const WeightCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << "\" units " << c.units;
+}
 
 class ConvertWeightTable : public testing::TestWithParam<WeightCase> { };
 
@@ -59,8 +62,8 @@ TEST(ConvertPattern, RejectsPatternsWithoutADashAndASpace)
         std::array<const char*, 3> texts;
         int units;
     };
-    for (const Row& row : { Row { { "0", "2", "3" }, 2 }, Row { { "3", "", "" }, 2 }, Row { { "3", "0", "2" }, 2 },
-             Row { { "", "2", "3" }, 2 }, Row { { "3", "2", "" }, 0 } }) {
+    for (const Row& row : { Row { { "0", "2", "3" }, 2 }, Row { { "3", "", "" }, 2 },
+             Row { { "3", "0", "2" }, 2 }, Row { { "", "2", "3" }, 2 }, Row { { "3", "2", "" }, 0 } }) {
         custPatternRec_t entry;
         entry.units = row.units;
         for (std::size_t i = 0; i < row.texts.size(); ++i)
@@ -77,7 +80,10 @@ struct DirectionCase {
     double degrees;
 };
 
-void PrintTo(const DirectionCase& c, std::ostream* os) { *os << '"' << c.text << "\" units " << c.units; }
+void PrintTo(const DirectionCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << "\" units " << c.units;
+}
 
 class ConvertDirectionTable : public testing::TestWithParam<DirectionCase> { };
 
@@ -95,11 +101,11 @@ TEST_P(ConvertDirectionTable, WrapsIntoOneTurn)
 
 INSTANTIATE_TEST_SUITE_P(Cases, ConvertDirectionTable,
     testing::Values(DirectionCase { "-90", 1, true, 270 },
-        DirectionCase { "7.5", 2, true, 7.5 * 180 / std::numbers::pi - 360 }, DirectionCase { "360", 1, true, 360 },
-        DirectionCase { "720", 1, true, 360 }, DirectionCase { "721", 1, true, 1 },
-        DirectionCase { "-360", 1, true, 0 }, DirectionCase { "-720", 1, true, 0 },
-        DirectionCase { "45", 1, true, 45 }, DirectionCase { "", 1, false, 0 },
-        DirectionCase { "45", 3, false, 0 }));
+        DirectionCase { "7.5", 2, true, 7.5 * 180 / std::numbers::pi - 360 },
+        DirectionCase { "360", 1, true, 360 }, DirectionCase { "720", 1, true, 360 },
+        DirectionCase { "721", 1, true, 1 }, DirectionCase { "-360", 1, true, 0 },
+        DirectionCase { "-720", 1, true, 0 }, DirectionCase { "45", 1, true, 45 },
+        DirectionCase { "", 1, false, 0 }, DirectionCase { "45", 3, false, 0 }));
 
 // Adding or subtracting one turn at a time would never finish for these.
 TEST(ConvertDirection, HugeValuesEndInsideOneTurnAtOnce)

@@ -16,7 +16,10 @@ struct RuleCase {
     std::function<void(const TParams&)> check;
 };
 
-void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RuleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CustomSettingsRules : public testing::TestWithParam<RuleCase> { };
 
@@ -39,12 +42,11 @@ void expectGrid(const defaults_t& d, int gx, int ax, int sx, int gy, int ay, int
 const TParams kDefaults(testScreen());
 
 INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
-    testing::Values(
-        RuleCase { "units_4_ignored", "units=4\n",
-            [](const TParams& p) {
-                EXPECT_EQ(p.defaults.units, 3);
-                EXPECT_EQ(p.pageSetups, kDefaults.pageSetups);
-            } },
+    testing::Values(RuleCase { "units_4_ignored", "units=4\n",
+                        [](const TParams& p) {
+                            EXPECT_EQ(p.defaults.units, 3);
+                            EXPECT_EQ(p.pageSetups, kDefaults.pageSetups);
+                        } },
         RuleCase { "units_2_sets_presets_except_images", "units=2\n",
             [](const TParams& p) {
                 EXPECT_EQ(p.defaults.units, 2);
@@ -57,8 +59,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 5).units, 1);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 6).units, 2);
             } },
-        RuleCase { "grid_63_all_on", "grid=63\n", [](const TParams& p) { expectGrid(p.defaults, 1, 1, 1, 1, 1, 1); } },
-        RuleCase { "grid_0_all_off", "grid=0\n", [](const TParams& p) { expectGrid(p.defaults, 0, 0, 0, 0, 0, 0); } },
+        RuleCase { "grid_63_all_on", "grid=63\n",
+            [](const TParams& p) { expectGrid(p.defaults, 1, 1, 1, 1, 1, 1); } },
+        RuleCase { "grid_0_all_off", "grid=0\n",
+            [](const TParams& p) { expectGrid(p.defaults, 0, 0, 0, 0, 0, 0); } },
         RuleCase { "grid_bits_in_order", "grid=41\n", // 101001: showGridX, snapX, snapY
             [](const TParams& p) { expectGrid(p.defaults, 1, 0, 1, 0, 0, 1); } },
         RuleCase { "line_width_with_comma", "lineWidth=0,75\nfrwidth=\"0,5\"\npolywidth= 1 5 \n",
@@ -69,8 +73,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
             } },
         RuleCase { "stored_float_junk_reads_zero", "lineDirection=abc\n",
             [](const TParams& p) { EXPECT_DOUBLE_EQ(p.lineDirection, 0.0); } },
-        RuleCase { "ranges_reject", "picndx=8\nexpndx=3\nclframe=2\nclshadw=-1\nlgtdir=4\nfrplas=256\n"
-                                    "liplas=-1\nangles=3\npspage=12\npspage=0\npgsetb4=3\n2pgsetd4=2\n",
+        RuleCase { "ranges_reject",
+            "picndx=8\nexpndx=3\nclframe=2\nclshadw=-1\nlgtdir=4\nfrplas=256\n"
+            "liplas=-1\nangles=3\npspage=12\npspage=0\npgsetb4=3\n2pgsetd4=2\npolysides=2\n",
             [](const TParams& p) {
                 EXPECT_EQ(p.picndx, 1);
                 EXPECT_EQ(p.expndx, 1);
@@ -81,10 +86,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_EQ(p.liplas, 0);
                 EXPECT_EQ(p.defaults.angleUnits, 1);
                 EXPECT_EQ(p.defaultDesignType, 9);
+                EXPECT_EQ(p.polysides, 5);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4), pageSetupOf(kDefaults.pageSetups, 4));
             } },
-        RuleCase { "ranges_accept_limits", "picndx=7\nexpndx=2\nclframe=1\nlgtdir=3\nfrplas=255\nangles=2\n"
-                                           "pspage=11\npgsetb4=2\n2pgsetd4=1\n2pgsete4=1\n",
+        RuleCase { "ranges_accept_limits",
+            "picndx=7\nexpndx=2\nclframe=1\nlgtdir=3\nfrplas=255\nangles=2\n"
+            "pspage=11\npgsetb4=2\n2pgsetd4=1\n2pgsete4=1\npolysides=3\n",
             [](const TParams& p) {
                 EXPECT_EQ(p.picndx, 7);
                 EXPECT_EQ(p.expndx, 2);
@@ -93,14 +100,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_EQ(p.frplas, 255);
                 EXPECT_EQ(p.defaults.angleUnits, 2);
                 EXPECT_EQ(p.defaultDesignType, 11);
+                EXPECT_EQ(p.polysides, 3);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4).orientation, 2);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4).dimsFor(2).rowFold, 1);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4).dimsFor(2).columnFold, 1);
             } },
         RuleCase { "unconfirmed_design_type_kept", "pspage=-5\n",
             [](const TParams& p) { EXPECT_EQ(p.defaultDesignType, -5); } },
-        RuleCase { "wrong_types_keep_defaults", "units=abc\ntsize=12.5\ntbold=99999999999\nlineColor=\n"
-                                                "polysides=five\n",
+        RuleCase { "wrong_types_keep_defaults",
+            "units=abc\ntsize=12.5\ntbold=99999999999\nlineColor=\n"
+            "polysides=five\n",
             [](const TParams& p) {
                 EXPECT_EQ(p.defaults.units, 3);
                 EXPECT_EQ(p.tsize, 12);
@@ -108,8 +117,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_EQ(p.lineColor, 0);
                 EXPECT_EQ(p.polysides, 5);
             } },
-        RuleCase { "junk_does_not_reset_neighbours", "tsize=\"14\nthis is junk\n\x01\xfe\xff\ntbold=700\n"
-                                                     "tfont=\"Open\n[CustomColors\ncolorA=255\n",
+        RuleCase { "junk_does_not_reset_neighbours",
+            "tsize=\"14\nthis is junk\n\x01\xfe\xff\ntbold=700\n"
+            "tfont=\"Open\n[CustomColors\ncolorA=255\n",
             [](const TParams& p) {
                 EXPECT_EQ(p.tsize, 14); // an unclosed quote ends with its line
                 EXPECT_EQ(p.tbold, 700);
@@ -117,7 +127,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_EQ(p.recentColors[0], 255);
             } },
         RuleCase { "text_option_bytes", "toptions=16777473\n", // 0x01000101
-            [](const TParams& p) { EXPECT_EQ(p.toptions, (TextOptions { 1, 1, 0, 1 })); } },
+            [](const TParams& p) {
+                EXPECT_EQ(p.toptions, (TextOptions { 1, 1, 0, 1 }));
+            } },
         RuleCase { "shadow_low_three_bytes", "shpict=2132939025\nshtext=-1\n", // 0x7F221111
             [](const TParams& p) {
                 EXPECT_EQ(p.shpict, (ShadowPreset { 0x11, 0x11, 0x22 }));
@@ -206,12 +218,13 @@ TEST(NamedLists, PatternsNeedANonZeroFirstLength)
 
 TEST(NamedLists, AnglesAndSizesWrapAndCheckUnits)
 {
-    const TParams p = loadFromText("[CustomAngles]\n"
-                                   "nameA=Down\nvalueA=-90\nunitsA=1\n"
-                                   "nameB=Rad\nvalueB=7.5\nunitsB=2\n"
-                                   "nameC=Bad units\nvalueC=10\nunitsC=3\n"
-                                   "[CustomDirections]\nnameA=Steep\nvalueA=60\nunitsA=1\n"
-                                   "[CustomSizes]\nnameA=Big\nvalueA=48\nunitsA=1\nnameB=Empty\nvalueB= \nunitsB=1\n");
+    const TParams p
+        = loadFromText("[CustomAngles]\n"
+                       "nameA=Down\nvalueA=-90\nunitsA=1\n"
+                       "nameB=Rad\nvalueB=7.5\nunitsB=2\n"
+                       "nameC=Bad units\nvalueC=10\nunitsC=3\n"
+                       "[CustomDirections]\nnameA=Steep\nvalueA=60\nunitsA=1\n"
+                       "[CustomSizes]\nnameA=Big\nvalueA=48\nunitsA=1\nnameB=Empty\nvalueB= \nunitsB=1\n");
     EXPECT_DOUBLE_EQ(p.customAngles[0].value, 270.0);
     EXPECT_NEAR(p.customAngles[1].value, 7.5 * 180.0 / std::numbers::pi - 360.0, 1e-9);
     EXPECT_NEAR(p.customAngles[1].value, 69.7, 0.05);
@@ -262,8 +275,8 @@ TEST(LoadSettings, MissingFileKeepsDefaultsAndCreatesEveryGroup)
     ASSERT_TRUE(loadSettings(params, store));
     EXPECT_TRUE(params == kDefaults);
     EXPECT_EQ(store.document().groups(),
-        (QStringList { "CustomSettings", "CustomWidths", "CustomShadows", "CustomPatterns", "CustomDirections",
-            "CustomAngles", "CustomSizes", "CustomColors", "DialogColors" }));
+        (QStringList { "CustomSettings", "CustomWidths", "CustomShadows", "CustomPatterns",
+            "CustomDirections", "CustomAngles", "CustomSizes", "CustomColors", "DialogColors" }));
 }
 
 } // namespace

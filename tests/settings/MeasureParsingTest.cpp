@@ -10,7 +10,10 @@ struct MeasureCase {
     double value;
 };
 
-void PrintTo(const MeasureCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const MeasureCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class ParseMeasureTable : public testing::TestWithParam<MeasureCase> { };
 
@@ -23,20 +26,24 @@ TEST_P(ParseMeasureTable, ReadsAsExpected)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ParseMeasureTable,
-    testing::Values(MeasureCase { "", false, 0 }, MeasureCase { "   ", false, 0 }, MeasureCase { "1.5", true, 1.5 },
-        MeasureCase { " 1,5 ", true, 1.5 }, MeasureCase { "2\"", true, 2 }, MeasureCase { "-3", true, -3 },
-        MeasureCase { "1/16", true, 0.0625 }, MeasureCase { "1/16\"", true, 0.0625 },
-        MeasureCase { "1,5/3", true, 0.5 }, MeasureCase { "1/0", true, 0 }, MeasureCase { "0/4", true, 0 },
-        MeasureCase { "1/x", false, 0 }, MeasureCase { "x/2", false, 0 }, MeasureCase { "1/2/3", false, 0 },
-        MeasureCase { "1 1/2", false, 0 }, MeasureCase { "abc", false, 0 }, MeasureCase { "\"", false, 0 },
-        MeasureCase { "inf", false, 0 }, MeasureCase { "nan", false, 0 }, MeasureCase { "1e308/1e-308", false, 0 }));
+    testing::Values(MeasureCase { "", false, 0 }, MeasureCase { "   ", false, 0 },
+        MeasureCase { "1.5", true, 1.5 }, MeasureCase { " 1,5 ", true, 1.5 }, MeasureCase { "2\"", true, 2 },
+        MeasureCase { "-3", true, -3 }, MeasureCase { "1/16", true, 0.0625 },
+        MeasureCase { "1/16\"", true, 0.0625 }, MeasureCase { "1,5/3", true, 0.5 },
+        MeasureCase { "1/0", true, 0 }, MeasureCase { "0/4", true, 0 }, MeasureCase { "1/x", false, 0 },
+        MeasureCase { "x/2", false, 0 }, MeasureCase { "1/2/3", false, 0 }, MeasureCase { "1 1/2", false, 0 },
+        MeasureCase { "abc", false, 0 }, MeasureCase { "\"", false, 0 }, MeasureCase { "inf", false, 0 },
+        MeasureCase { "nan", false, 0 }, MeasureCase { "1e308/1e-308", false, 0 }));
 
 struct StoredFloatCase {
     const char* text;
     double value;
 };
 
-void PrintTo(const StoredFloatCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const StoredFloatCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class ParseStoredFloatTable : public testing::TestWithParam<StoredFloatCase> { };
 

@@ -31,7 +31,10 @@ private:
 };
 
 // A fixed 96 dpi screen, so conversions do not depend on the test machine.
-inline ScreenMetrics testScreen() { return ScreenMetrics { 96.0, 96.0 }; }
+inline ScreenMetrics testScreen()
+{
+    return ScreenMetrics { 96.0, 96.0 };
+}
 
 // Defaults overlaid with a hand-written settings file.
 inline TParams loadFromText(const QByteArray& text)

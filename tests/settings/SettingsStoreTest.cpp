@@ -19,7 +19,10 @@ struct JunkCase {
     const char* expected; // nullptr: must be missing
 };
 
-void PrintTo(const JunkCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const JunkCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class HandEditedFile : public testing::TestWithParam<JunkCase> { };
 
@@ -41,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandEditedFile,
         JunkCase { "unclosed_quote_ends_at_line_end", "[CustomSettings]\na=\"open\nunits=2\n", "units", "2" },
         JunkCase { "unclosed_quote_keeps_its_text", "[CustomSettings]\na=\"open\nunits=2\n", "a", "open" },
         JunkCase { "line_without_equals_skipped", "[CustomSettings]\ngarbage here\nunits=2\n", "units", "2" },
-        JunkCase { "binary_junk_skipped", "[CustomSettings]\n\x01\x02\xff\xfe\x7fzz\nunits=2\n", "units", "2" },
+        JunkCase {
+            "binary_junk_skipped", "[CustomSettings]\n\x01\x02\xff\xfe\x7fzz\nunits=2\n", "units", "2" },
         JunkCase { "header_without_bracket", "[Other\nunits=5\n[CustomSettings]\nunits=2\n", "units", "2" },
         JunkCase { "names_ignore_case", "[customsettings]\nUNITS=2\n", "units", "2" },
         JunkCase { "last_duplicate_wins", "[CustomSettings]\nunits=1\nunits=2\n", "units", "2" },
@@ -102,7 +106,8 @@ TEST(SettingsStore, TrickyTextsSurviveAndStayReadableByQSettings)
 
 TEST(SettingsStore, IntegersMustBeWhole32BitDecimals)
 {
-    const IniDocument doc = IniDocument::parse("[G]\na=12\nb= -7 \nc=12.5\nd=abc\ne=4294967296\nf=0x10\ng=\n");
+    const IniDocument doc
+        = IniDocument::parse("[G]\na=12\nb= -7 \nc=12.5\nd=abc\ne=4294967296\nf=0x10\ng=\n");
     TempConfig config;
     config.write(doc.serialise());
     SettingsStore loaded(config.path());
