@@ -1,21 +1,31 @@
 #include "canvas/SandboxPainting.h"
 
 #include "platform/Bitmap24.h"
+#include "render/CanvasImage.h"
+#include "render/CanvasView.h"
+#include "render/ScenePainter.h"
 
 namespace sandboxpainting {
 
-void paintView(Bitmap24& bitmap, ItemList&, std::int32_t, std::int32_t)
+void paintView(Bitmap24& bitmap, ItemList& items, std::int32_t tileX, std::int32_t tileY, bool openingPass)
 {
-    bitmap.fill(0x00FFFFFF);
+    CanvasView view;
+    view.items = &items;
+    view.bitmap = &bitmap;
+    view.tileX = tileX;
+    view.tileY = tileY;
+    view.openingPass = openingPass;
+    repaintCanvasBitmap(view);
 }
 
-int effectsItemCount(const ItemList&)
+void refreshGeometry(ItemList& items)
 {
-    return 0;
+    refreshItemBoxes(items);
 }
 
-void paintEffectsItem(Bitmap24&, ItemList&, int, std::int32_t, std::int32_t) { }
-
-void restoreMarks(Bitmap24&, ItemList&) { }
+void restoreMarks(Bitmap24& bitmap, ItemList& items)
+{
+    restoreSnapshots(items, bitmap);
+}
 
 } // namespace sandboxpainting

@@ -7,13 +7,12 @@ struct ItemList;
 
 // The one place where the document window calls the scene painter.
 namespace sandboxpainting {
-// Background, gridlines and every item meeting the bitmap, for a bitmap
-// that holds the canvas from (tileX, tileY) on.
-void paintView(Bitmap24& bitmap, ItemList& items, std::int32_t tileX, std::int32_t tileY);
-// Number of items the effects pass goes through.
-int effectsItemCount(const ItemList& items);
-// Paints item `index` of the effects pass again, with shadows and 3-D effects.
-void paintEffectsItem(Bitmap24& bitmap, ItemList& items, int index, std::int32_t tileX, std::int32_t tileY);
+// Background, page guides, gridlines and every item meeting the bitmap, for
+// a bitmap that holds the canvas from (tileX, tileY) on. The opening pass
+// leaves out shadows and 3-D effects, which the effects pass adds later.
+void paintView(Bitmap24& bitmap, ItemList& items, std::int32_t tileX, std::int32_t tileY, bool openingPass);
+// Recomputes the item boxes that repaints rely on, after a drawing was loaded.
+void refreshGeometry(ItemList& items);
 // Puts back and frees the selection-mark snapshots.
 void restoreMarks(Bitmap24& bitmap, ItemList& items);
 } // namespace sandboxpainting

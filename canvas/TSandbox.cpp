@@ -4,6 +4,7 @@
 #include "canvas/DragHint.h"
 #include "canvas/FileCommands.h"
 #include "canvas/GridlineSetup.h"
+#include "canvas/ProgressiveEffects.h"
 #include "canvas/RulerWidget.h"
 #include "canvas/SandboxPainting.h"
 #include "canvas/SandboxSettings.h"
@@ -47,6 +48,7 @@ bool keepsTool(int tool)
 
 TSandbox::TSandbox(int currentTool, QWidget* parent)
     : QWidget(parent)
+    , effects_(std::make_unique<ProgressiveEffects>())
     , canvasBitmap_(std::make_unique<Bitmap24>(1, 1))
 {
     busy_ = true;
@@ -62,6 +64,7 @@ TSandbox::~TSandbox()
 {
     destroying_ = true;
     ++effectsGeneration_;
+    effects_->stop();
 }
 
 void TSandbox::createTimers()
@@ -120,6 +123,8 @@ void TSandbox::initDocument(std::int32_t windowId, const QString& fileName)
 {
     busy_ = true;
     ++effectsGeneration_;
+    effects_->stop();
+    openingPass_ = false;
     windowId_ = windowId;
     clearDocument(fileName);
     emit zoomChanged(1.0);
@@ -209,6 +214,8 @@ void TSandbox::finishLoadedDrawing()
         h->zoom = 1.0;
     emit zoomChanged(h->zoom);
     recomputeScreenExtent(*h);
+    sandboxpainting::refreshGeometry(items_);
+    openingPass_ = true;
     originX_ = h->screenMinX;
     originY_ = h->screenMinY;
     editMode_ = 0;
@@ -264,6 +271,7 @@ void TSandbox::closeEvent(QCloseEvent* event)
         return;
     }
     ++effectsGeneration_;
+    effects_->stop();
     event->accept();
 }
 
@@ -317,24 +325,31 @@ void TSandbox::repaintCanvas(bool withHandles)
 {
     if (destroying_)
         return;
-    sandboxpainting::paintView(*canvasBitmap_, items_, tileX_, tileY_);
+    sandboxpainting::paintView(*canvasBitmap_, items_, tileX_, tileY_, openingPass_);
     image1_->update();
     emit canvasRepainted();
     if (withHandles)
         timer3_.start();
+    if (openingPass_ && effects_->running()) {
+        // The pass was painting the old picture; it starts again on the new one.
+        ++effectsGeneration_;
+        effects_->stop();
+        timer7_.start();
+    }
 }
 
-// Paints the items again with their effects, a few at a time, letting the
-// window's events run in between; a newer pass or a new drawing stops it.
+// Paints the items again with their effects, one stacking position at a
+// time, letting the window's events run in between; a newer pass, a repaint
+// or a new drawing stops it.
 void TSandbox::effectsStep()
 {
     QElapsedTimer clock;
     clock.start();
-    const int count = sandboxpainting::effectsItemCount(items_);
-    while (effectsCursor_ < count && clock.elapsed() < 15)
-        sandboxpainting::paintEffectsItem(*canvasBitmap_, items_, effectsCursor_++, tileX_, tileY_);
+    bool more = true;
+    while (more && clock.elapsed() < 15)
+        more = effects_->step();
     image1_->update();
-    if (effectsCursor_ < count) {
+    if (more) {
         const int generation = effectsGeneration_;
         QTimer::singleShot(0, this, [this, generation] {
             if (generation == effectsGeneration_ && !destroying_)
@@ -342,6 +357,7 @@ void TSandbox::effectsStep()
         });
         return;
     }
+    openingPass_ = false;
     timer3_.start();
 }
 
@@ -365,6 +381,6 @@ void TSandbox::timer7Timer()
     if (destroying_)
         return;
     ++effectsGeneration_;
-    effectsCursor_ = 0;
+    effects_->start(items_, *canvasBitmap_, tileX_, tileY_);
     effectsStep();
 }

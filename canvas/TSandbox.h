@@ -15,6 +15,7 @@ class DragHint;
 class QScrollBar;
 class RulerWidget;
 class Bitmap24;
+class ProgressiveEffects;
 
 // The document window: one drawing shown at a zoom with rulers, scroll bars
 // and the anchor strips' space. Meant to be the widget of a QMdiSubWindow; the
@@ -169,10 +170,12 @@ private:
     bool initialised_ = false;
     bool ignoreMouse_ = false;
     bool askOnClose_ = true;
-    // Progressive effects pass: the next item to paint again, and a token that
-    // a repaint or a new zoom changes so that a running pass stops.
-    int effectsCursor_ = 0;
+    // Set from loading or zooming until the effects pass has run: repaints
+    // meanwhile leave shadows and 3-D effects to the pass.
+    bool openingPass_ = false;
+    // Changed whenever a running effects pass must stop.
     int effectsGeneration_ = 0;
+    std::unique_ptr<ProgressiveEffects> effects_;
 
     std::unique_ptr<Bitmap24> canvasBitmap_;
 

@@ -393,6 +393,7 @@ void TSandbox::applyZoom(double zoom)
     eraseRulerMarks();
     h->zoom = zoom;
     recomputeScreenExtent(*h);
+    openingPass_ = true;
     layoutView();
     timer7_.start();
 }

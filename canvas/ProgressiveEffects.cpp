@@ -1,0 +1,32 @@
+#include "canvas/ProgressiveEffects.h"
+
+#include "render/SceneEffectsPass.h"
+
+ProgressiveEffects::ProgressiveEffects() = default;
+ProgressiveEffects::~ProgressiveEffects() = default;
+
+void ProgressiveEffects::start(ItemList& items, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY)
+{
+    pass_.reset();
+    view_ = CanvasView {};
+    view_.items = &items;
+    view_.bitmap = &bitmap;
+    view_.tileX = tileX;
+    view_.tileY = tileY;
+    pass_ = std::make_unique<SceneEffectsPass>(view_);
+}
+
+bool ProgressiveEffects::step()
+{
+    if (!pass_)
+        return false;
+    if (pass_->paintNext())
+        return true;
+    pass_.reset();
+    return false;
+}
+
+void ProgressiveEffects::stop()
+{
+    pass_.reset();
+}
