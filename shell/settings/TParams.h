@@ -12,6 +12,10 @@
 #include <array>
 #include <cstdint>
 
+// Recently used files: always 16 paths, entry 0 the most recent, empty
+// strings for unused places. Order rules: recentfiles::add (shell/RecentFiles.h).
+using reopenarr_t = QStringList;
+
 // Font style bytes of new text (stored together as "toptions").
 struct TextOptions {
     std::uint8_t italic = 0;
@@ -71,9 +75,8 @@ public:
     RecentColors recentColors = emptyRecentColors();
     // The 16 custom colours of the colour dialog, as "#rrggbb" texts; empty = unset.
     std::array<QString, kDialogColors> dialogColors;
-    // Recently used files, always 16 entries, entry 0 the most recent, empty
-    // strings for unused places (order rules: recentfiles::add).
-    QStringList recentFiles;
+    reopenarr_t recentFiles; // 16 entries
+
     // One switch per help page: false once the user turned the page off.
     std::array<bool, kHelpPages> hints;
 

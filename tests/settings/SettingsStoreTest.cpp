@@ -176,3 +176,26 @@ TEST(SettingsStore, DefaultFileFollowsTheUsersConfigFolder)
 }
 
 } // namespace
+
+namespace {
+
+// Random damage anywhere in the file neither crashes loading nor hides a
+// good line that follows it.
+TEST(HandEditedFileRandomJunk, NeverCrashesNorHidesLaterLines)
+{
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<char>(seed >> 24);
+    };
+    for (int round = 0; round < 60; ++round) {
+        QByteArray junk("[CustomSettings]\n");
+        const int length = 1 + round * 25;
+        for (int i = 0; i < length; ++i)
+            junk += next();
+        const TParams p = loadFromText(junk + "\n[CustomSettings]\ntbold=700\n");
+        EXPECT_EQ(p.tbold, 700) << round;
+    }
+}
+
+} // namespace
