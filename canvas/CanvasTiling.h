@@ -12,11 +12,11 @@ int canvasBitmapSize(std::int32_t screenSize);
 
 // One direction of the view, as the tiling sees it.
 struct TileInput {
-    int bitmapSize = 0;          // the canvas bitmap's width (height)
-    std::int32_t origin = 0;     // where the canvas's edge lies in the view
-    int viewSize = 0;            // the view area's width (height)
+    int bitmapSize = 0; // the canvas bitmap's width (height)
+    std::int32_t origin = 0; // where the canvas's edge lies in the view
+    int viewSize = 0; // the view area's width (height)
     std::int32_t screenSize = 0; // the canvas's size in zoomed pixels
-    int scrollPosition = 0;      // the scroll bar's position
+    int scrollPosition = 0; // the scroll bar's position
 };
 
 // The offset of the part of the canvas that the bitmap holds: 0 while the

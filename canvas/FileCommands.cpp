@@ -30,7 +30,8 @@ FileDialogs::Request drawingRequest(const QString& title, const QString& initial
 // The chosen name as a full path with the default extension.
 QString expandedPath(const QString& chosen)
 {
-    const QString withSuffix = withDefaultSuffix(chosen.trimmed(), QString::fromLatin1(drawingfilter::kDefaultSuffix));
+    const QString withSuffix
+        = withDefaultSuffix(chosen.trimmed(), QString::fromLatin1(drawingfilter::kDefaultSuffix));
     return QDir::cleanPath(QFileInfo(withSuffix).absoluteFilePath());
 }
 
@@ -39,8 +40,8 @@ bool writeReported(const QString& path, ItemList& items)
     QString reason;
     if (writeDrawing(path, items, &reason))
         return true;
-    QString text = QString::fromLatin1(filetext::kCannotSave) + QStringLiteral(" \"") + QDir::toNativeSeparators(path)
-        + QStringLiteral("\".");
+    QString text = QString::fromLatin1(filetext::kCannotSave) + QStringLiteral(" \"")
+        + QDir::toNativeSeparators(path) + QStringLiteral("\".");
     if (!reason.isEmpty())
         text += QLatin1Char('\n') + reason;
     DialogServices::prompt().ask(UserPrompt::Kind::Error, text, UserPrompt::Buttons::Ok);
@@ -51,7 +52,8 @@ bool writeReported(const QString& path, ItemList& items)
 
 QString openFileDialog(QWidget* parent, const std::function<void(const QString&)>& recordRecent)
 {
-    const QString chosen = DialogServices::fileDialogs().openFile(parent, drawingRequest(QStringLiteral("Open"), lastOpened));
+    const QString chosen
+        = DialogServices::fileDialogs().openFile(parent, drawingRequest(QStringLiteral("Open"), lastOpened));
     if (chosen.trimmed().isEmpty())
         return {};
     const QString path = QDir::cleanPath(QFileInfo(chosen.trimmed()).absoluteFilePath());
@@ -67,14 +69,15 @@ bool saveDocumentAs(QWidget* parent, DocumentFile& document, const QString& init
     if (!document.items)
         return false;
     const QString name = initialName.isEmpty() ? QFileInfo(document.path).fileName() : initialName;
-    const QString chosen = DialogServices::fileDialogs().saveFile(parent, drawingRequest(QStringLiteral("Save As"), name));
+    const QString chosen
+        = DialogServices::fileDialogs().saveFile(parent, drawingRequest(QStringLiteral("Save As"), name));
     if (chosen.trimmed().isEmpty())
         return false;
     const QString path = expandedPath(chosen);
     sandboxsettings::setDocumentFolder(QFileInfo(path).absolutePath());
     if (QFileInfo::exists(path)
-        && DialogServices::prompt().ask(UserPrompt::Kind::Confirmation, QString::fromLatin1(filetext::kReplace),
-               UserPrompt::Buttons::YesNo)
+        && DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+               QString::fromLatin1(filetext::kReplace), UserPrompt::Buttons::YesNo)
             != UserPrompt::Answer::Yes)
         return false;
     if (!writeReported(path, *document.items))

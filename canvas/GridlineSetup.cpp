@@ -58,7 +58,8 @@ void growGridlines(const HeaderBody& h, ItemRecord& grid, bool horizontalRuler)
     const bool vertical = horizontalRuler;
     std::vector<Gridline>& list = vertical ? grid.gridListX : grid.gridListY;
     const double zoom = h.zoom > 0 ? h.zoom : 1.0;
-    const std::int32_t step = roundEven((vertical ? h.gridDensityX * h.pixelsPerUnitX : h.gridDensityY * h.pixelsPerUnitY));
+    const std::int32_t step
+        = roundEven((vertical ? h.gridDensityX * h.pixelsPerUnitX : h.gridDensityY * h.pixelsPerUnitY));
     if (step <= 0)
         return;
     const std::int32_t start = roundEven((vertical ? h.screenMinX : h.screenMinY) / zoom);

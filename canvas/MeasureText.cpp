@@ -29,11 +29,13 @@ QString measureText(double value, int unitCode)
         return QStringLiteral("None");
     switch (unitCode) {
     case units::kPixels:
-        return formatHashes(value, 0) + (nearlyEqual(value, 1.0) ? QStringLiteral(" Pixel") : QStringLiteral(" Pixels"));
+        return formatHashes(value, 0)
+            + (nearlyEqual(value, 1.0) ? QStringLiteral(" Pixel") : QStringLiteral(" Pixels"));
     case units::kMillimetres:
         return formatHashes(value, 0) + QStringLiteral(" mm");
     case units::kInches:
-        return formatHashes(value, 2) + (nearlyEqual(value, 1.0) ? QStringLiteral(" Inch") : QStringLiteral(" Inches"));
+        return formatHashes(value, 2)
+            + (nearlyEqual(value, 1.0) ? QStringLiteral(" Inch") : QStringLiteral(" Inches"));
     default:
         return formatHashes(value, 2);
     }

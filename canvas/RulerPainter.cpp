@@ -12,8 +12,7 @@ namespace {
 
 // Positions from the band's edge, in ruler pixels, of the multiples of
 // `interval` that lie inside the band and inside the image.
-template <typename F>
-void forEachMultiple(const RulerView& v, double interval, F&& draw)
+template <typename F> void forEachMultiple(const RulerView& v, double interval, F&& draw)
 {
     if (interval < 1.0)
         return; // ticks closer than a pixel would fill the band
@@ -75,10 +74,12 @@ QImage paintRuler(const RulerView& v, const RulerStyle& style)
     }
     const QRgb tick = style.tickColour.rgb();
     for (const RulerTicks::Fine& f : v.ticks.fine)
-        forEachMultiple(v, f.interval, [&](int pos, int) { drawTick(image, v.horizontal, pos, f.length, tick); });
+        forEachMultiple(
+            v, f.interval, [&](int pos, int) { drawTick(image, v.horizontal, pos, f.length, tick); });
     if (v.ticks.major < 1)
         return image;
-    forEachMultiple(v, v.ticks.major, [&](int pos, int) { drawTick(image, v.horizontal, pos, v.ticks.majorLength, tick); });
+    forEachMultiple(v, v.ticks.major,
+        [&](int pos, int) { drawTick(image, v.horizontal, pos, v.ticks.majorLength, tick); });
     if (!v.ticks.labelled)
         return image;
     QPainter painter(&image);

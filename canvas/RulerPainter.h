@@ -1,7 +1,7 @@
 #pragma once
 
-#include "canvas/RulerTicks.h"
 #include "canvas/RulerStyle.h"
+#include "canvas/RulerTicks.h"
 
 #include <QImage>
 
@@ -10,7 +10,7 @@
 struct RulerView {
     bool horizontal = true;
     int length = 0;
-    int bandStart = 0;  // the canvas's edge; ticks count from here
+    int bandStart = 0; // the canvas's edge; ticks count from here
     int bandLength = 0; // the canvas's zoomed size
     RulerTicks ticks;
 };

@@ -10,7 +10,7 @@ struct RulerStyle {
     QColor labelColour = Qt::black;
     QFont labelFont;
     QColor outsideColour = QColor(192, 192, 192); // silver, outside the canvas
-    QColor canvasColour = QColor(255, 255, 215);  // light yellow, the canvas's extent
+    QColor canvasColour = QColor(255, 255, 215); // light yellow, the canvas's extent
     QColor hintColour = QColor(0, 0, 128);
     QColor hintBackground = QColor(215, 255, 215); // light green
 };

@@ -34,8 +34,9 @@ bool isPictureFileName(const QString& fileName)
     QString ext = QFileInfo(fileName).suffix().trimmed().toLower();
     if (ext.startsWith(QLatin1Char('.')))
         ext.remove(0, 1);
-    static const QStringList pictures = { QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
-        QStringLiteral("bmp"), QStringLiteral("ico"), QStringLiteral("emf"), QStringLiteral("wmf") };
+    static const QStringList pictures
+        = { QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"), QStringLiteral("bmp"),
+              QStringLiteral("ico"), QStringLiteral("emf"), QStringLiteral("wmf") };
     return pictures.contains(ext);
 }
 
@@ -192,7 +193,8 @@ bool TSandbox::loadFile(const QString& fileName)
     if (!readDrawing(fileName.trimmed(), items_, DialogServices::prompt(), &error)) {
         if (!error.isEmpty() && QFileInfo::exists(fileName.trimmed())) {
             DialogServices::prompt().ask(UserPrompt::Kind::Error,
-                QStringLiteral("Cannot open the file \"%1\".\n%2").arg(QDir::toNativeSeparators(fileName.trimmed()), error),
+                QStringLiteral("Cannot open the file \"%1\".\n%2")
+                    .arg(QDir::toNativeSeparators(fileName.trimmed()), error),
                 UserPrompt::Buttons::Ok);
         }
         return false;
@@ -293,8 +295,8 @@ bool TSandbox::askToClose()
             return false;
         }
     }
-    switch (DialogServices::prompt().ask(UserPrompt::Kind::Confirmation, QStringLiteral("Do you want to save the file?"),
-        UserPrompt::Buttons::YesNoCancel)) {
+    switch (DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+        QStringLiteral("Do you want to save the file?"), UserPrompt::Buttons::YesNoCancel)) {
     case UserPrompt::Answer::Yes:
         return saveDocumentAs();
     case UserPrompt::Answer::No:

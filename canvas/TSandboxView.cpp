@@ -67,7 +67,7 @@ void TSandbox::createControls()
     scrollBarX_->setObjectName(QStringLiteral("ScrollBarX"));
     scrollBarY_ = new QScrollBar(Qt::Vertical, this);
     scrollBarY_->setObjectName(QStringLiteral("ScrollBarY"));
-    for (QScrollBar* bar : { scrollBarX_, scrollBarY_}) {
+    for (QScrollBar* bar : { scrollBarX_, scrollBarY_ }) {
         bar->setSingleStep(20);
         bar->hide();
     }
@@ -76,14 +76,15 @@ void TSandbox::createControls()
 
     connect(scrollBarX_, &QScrollBar::valueChanged, this, &TSandbox::scrollBarXChange);
     connect(scrollBarY_, &QScrollBar::valueChanged, this, &TSandbox::scrollBarYChange);
-    for (RulerWidget* ruler : { rulerX_, rulerY_}) {
+    for (RulerWidget* ruler : { rulerX_, rulerY_ }) {
         const bool horizontal = ruler->horizontal();
         connect(ruler, &RulerWidget::pressed, this, [this, horizontal](QPoint at, Qt::MouseButton button) {
             if (button == Qt::LeftButton)
                 rulerMouseDown(horizontal, at);
         });
-        connect(ruler, &RulerWidget::moved, this,
-            [this, horizontal](QPoint at, Qt::MouseButtons buttons) { rulerMouseMove(horizontal, at, buttons); });
+        connect(ruler, &RulerWidget::moved, this, [this, horizontal](QPoint at, Qt::MouseButtons buttons) {
+            rulerMouseMove(horizontal, at, buttons);
+        });
         connect(ruler, &RulerWidget::released, this, [this, horizontal](QPoint at, Qt::MouseButton button) {
             if (button == Qt::LeftButton)
                 rulerMouseUp(horizontal, at);
@@ -96,14 +97,16 @@ void TSandbox::createControls()
         markRulers(e->position().toPoint());
     });
     setMouseTracking(true);
-    for (QObject* o : { static_cast<QObject*>(this), static_cast<QObject*>(panel0_), static_cast<QObject*>(background1_) })
+    for (QObject* o :
+        { static_cast<QObject*>(this), static_cast<QObject*>(panel0_), static_cast<QObject*>(background1_) })
         o->installEventFilter(this);
 }
 
 bool TSandbox::eventFilter(QObject* watched, QEvent* event)
 {
     // A move over the window outside the canvas clears the ruler marks and the hint.
-    if (event->type() == QEvent::MouseMove && (watched == this || watched == panel0_ || watched == background1_)) {
+    if (event->type() == QEvent::MouseMove
+        && (watched == this || watched == panel0_ || watched == background1_)) {
         eraseRulerMarks();
         hideHint();
         resetRulerCursors();
@@ -173,8 +176,10 @@ void TSandbox::recomputeTile()
         lastHeight_ = h->screenHeight;
         recreated = true;
     }
-    const std::int32_t tx = tileOffset({ canvasBitmap_->width(), originX_, panel0_->width(), h->screenWidth, scrollBarX_->value() });
-    const std::int32_t ty = tileOffset({ canvasBitmap_->height(), originY_, panel0_->height(), h->screenHeight, scrollBarY_->value() });
+    const std::int32_t tx = tileOffset(
+        { canvasBitmap_->width(), originX_, panel0_->width(), h->screenWidth, scrollBarX_->value() });
+    const std::int32_t ty = tileOffset(
+        { canvasBitmap_->height(), originY_, panel0_->height(), h->screenHeight, scrollBarY_->value() });
     const bool moved = tx != tileX_ || ty != tileY_;
     tileX_ = tx;
     tileY_ = ty;
@@ -230,7 +235,8 @@ void TSandbox::redrawRuler(bool horizontal)
     v.length = horizontal ? panel0_->width() : panel0_->height();
     v.bandStart = horizontal ? originX_ : originY_;
     v.bandLength = horizontal ? h->screenWidth : h->screenHeight;
-    const bool mine = horizontal ? (rulerDrag_ == 4 || rulerDrag_ == 6) : (rulerDrag_ == 5 || rulerDrag_ == 7);
+    const bool mine
+        = horizontal ? (rulerDrag_ == 4 || rulerDrag_ == 6) : (rulerDrag_ == 5 || rulerDrag_ == 7);
     if (mine && (rulerDrag_ == 4 || rulerDrag_ == 5))
         v.bandLength = rulerDragValue_;
     if (mine && (rulerDrag_ == 6 || rulerDrag_ == 7))
@@ -298,7 +304,8 @@ void TSandbox::rulerMouseMove(bool horizontal, QPoint at, Qt::MouseButtons)
     const int pos = horizontal ? at.x() : at.y();
     const int delta = pos - (horizontal ? rulerDragStart_.x() : rulerDragStart_.y());
     RulerWidget* ruler = horizontal ? rulerX_ : rulerY_;
-    const bool mine = horizontal ? (rulerDrag_ == 4 || rulerDrag_ == 6) : (rulerDrag_ == 5 || rulerDrag_ == 7);
+    const bool mine
+        = horizontal ? (rulerDrag_ == 4 || rulerDrag_ == 6) : (rulerDrag_ == 5 || rulerDrag_ == 7);
     if (rulerDrag_ == 0) {
         const bool near = nearCanvasEdge(horizontal, pos, false) || nearCanvasEdge(horizontal, pos, true);
         if (near)
@@ -369,7 +376,8 @@ void TSandbox::showHint(bool horizontal, QPoint at, double lengthInUnits)
     const HeaderBody* h = header();
     if (!h)
         return;
-    hint1_->setText(QString::fromLatin1(horizontal ? "Width: " : "Height: ") + measureText(lengthInUnits, h->units));
+    hint1_->setText(
+        QString::fromLatin1(horizontal ? "Width: " : "Height: ") + measureText(lengthInUnits, h->units));
     const RulerWidget* ruler = horizontal ? rulerX_ : rulerY_;
     const QPoint inView = ruler->mapTo(this, at) - panel0_->pos();
     hint1_->placeAt(horizontal ? QPoint(inView.x(), inView.y() + 8) : QPoint(inView.x() + 8, inView.y()));

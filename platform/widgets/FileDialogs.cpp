@@ -18,7 +18,8 @@ QStringList qtFilterList(const QString& filter)
             if (p == QLatin1String("*.*"))
                 p = QStringLiteral("*");
         }
-        result.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+        result.append(
+            description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     }
     return result;
 }

@@ -11,7 +11,7 @@ class FileDialogs {
 public:
     struct Request {
         QString title;
-        QString folder;      // starting folder; empty for the platform's choice
+        QString folder; // starting folder; empty for the platform's choice
         QString initialName; // the file name field's first text
         // Filter in the "description|pattern|description|pattern" form; the
         // entry with index `filterIndex` (0-based) is preselected.

@@ -8,7 +8,10 @@ class QWidget;
 // (or the active window when none is given).
 class MessageBoxPrompt : public UserPrompt {
 public:
-    explicit MessageBoxPrompt(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit MessageBoxPrompt(QWidget* parent = nullptr)
+        : parent_(parent)
+    {
+    }
     Answer ask(Kind kind, const QString& text, Buttons buttons) override;
 
 private:

@@ -8,7 +8,10 @@
 // With the queue empty it gives the fallback answer.
 class MessageBoxScript : public UserPrompt {
 public:
-    explicit MessageBoxScript(Answer fallback = Answer::Cancel) : fallback_(fallback) {}
+    explicit MessageBoxScript(Answer fallback = Answer::Cancel)
+        : fallback_(fallback)
+    {
+    }
     Answer ask(Kind kind, const QString& text, Buttons buttons) override;
 
     void queueAnswer(Answer answer) { answers_.append(answer); }

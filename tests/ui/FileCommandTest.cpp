@@ -15,13 +15,15 @@ protected:
     FileCommand()
     {
         createHeader(items);
-        folder = testpaths::scratchDir() + "/" + testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder
+            = testpaths::scratchDir() + "/" + testing::UnitTest::GetInstance()->current_test_info()->name();
         QDir().mkpath(folder);
     }
 
     DocumentFile document(const QString& path = {})
     {
-        DocumentFile d { &items, path, QStringLiteral("Untitled 3"), [this](const QString& p) { recent << p; } };
+        DocumentFile d { &items, path, QStringLiteral("Untitled 3"),
+            [this](const QString& p) { recent << p; } };
         return d;
     }
 
@@ -109,7 +111,7 @@ TEST_F(FileCommand, SaveWritesInPlaceWithoutADialog)
     setModified(items, true);
     ASSERT_TRUE(saveDocument(nullptr, d, false));
     EXPECT_EQ(dialogs.calls.size(), 1); // no second dialog
-    EXPECT_TRUE(recent.isEmpty());      // saving in place leaves the recent list alone
+    EXPECT_TRUE(recent.isEmpty()); // saving in place leaves the recent list alone
     EXPECT_FALSE(isModified(items));
 }
 

@@ -57,13 +57,30 @@ TEST(Ruler, PixelTicksAtEachZoom)
     };
     const Case cases[] = {
         // 100 %: labels every 100 pixels, small ticks every 10.
-        { 1.0, 100, 11 }, { 1.0, 200, 11 }, { 1.0, 10, 1 }, { 1.0, 50, 1 }, { 1.0, 5, 0 }, { 1.0, 15, 0 },
+        { 1.0, 100, 11 },
+        { 1.0, 200, 11 },
+        { 1.0, 10, 1 },
+        { 1.0, 50, 1 },
+        { 1.0, 5, 0 },
+        { 1.0, 15, 0 },
         // 200 %: labels every 200, small ticks every 20 and every 10.
-        { 2.0, 200, 11 }, { 2.0, 20, 1 }, { 2.0, 10, 1 }, { 2.0, 30, 1 }, { 2.0, 5, 0 }, { 2.0, 100, 1 },
+        { 2.0, 200, 11 },
+        { 2.0, 20, 1 },
+        { 2.0, 10, 1 },
+        { 2.0, 30, 1 },
+        { 2.0, 5, 0 },
+        { 2.0, 100, 1 },
         // 25 %: labels every 25, small ticks every 5.
-        { 0.25, 25, 11 }, { 0.25, 50, 11 }, { 0.25, 5, 1 }, { 0.25, 20, 1 }, { 0.25, 3, 0 },
+        { 0.25, 25, 11 },
+        { 0.25, 50, 11 },
+        { 0.25, 5, 1 },
+        { 0.25, 20, 1 },
+        { 0.25, 3, 0 },
         // 10 %: labels every 10, no small ticks.
-        { 0.1, 10, 11 }, { 0.1, 20, 11 }, { 0.1, 5, 0 }, { 0.1, 2, 0 },
+        { 0.1, 10, 11 },
+        { 0.1, 20, 11 },
+        { 0.1, 5, 0 },
+        { 0.1, 2, 0 },
     };
     for (const Case& c : cases)
         EXPECT_EQ(tickLength(pixelRuler(c.zoom), c.x), c.length) << "zoom " << c.zoom << " x " << c.x;
@@ -80,8 +97,8 @@ TEST(Ruler, LabelsSitBesideMajorTicks)
                     return true;
         return false;
     };
-    EXPECT_TRUE(inked(102, 118));  // "100"
-    EXPECT_FALSE(inked(60, 95));   // nothing between labels but small ticks
+    EXPECT_TRUE(inked(102, 118)); // "100"
+    EXPECT_FALSE(inked(60, 95)); // nothing between labels but small ticks
 }
 
 TEST(Ruler, TicksOnlyOnTheCanvasBandAndNotAtItsEdge)
@@ -93,11 +110,11 @@ TEST(Ruler, TicksOnlyOnTheCanvasBandAndNotAtItsEdge)
     v.ticks = rulerTicks(1, 1.0, true, kDpi / 25.4, kDpi);
     const QImage r = paintRuler(v, plainStyle());
     const RulerStyle s = plainStyle();
-    EXPECT_EQ(r.pixel(20, 10), s.outsideColour.rgb());   // silver left of the canvas
-    EXPECT_EQ(r.pixel(50, 10), s.canvasColour.rgb());    // no tick at the edge
-    EXPECT_EQ(tickLength(r, 150), 11);                   // 100 pixels from the edge
+    EXPECT_EQ(r.pixel(20, 10), s.outsideColour.rgb()); // silver left of the canvas
+    EXPECT_EQ(r.pixel(50, 10), s.canvasColour.rgb()); // no tick at the edge
+    EXPECT_EQ(tickLength(r, 150), 11); // 100 pixels from the edge
     EXPECT_EQ(tickLength(r, 60), 1);
-    EXPECT_EQ(r.pixel(450, 10), s.outsideColour.rgb());  // the far edge is outside the band
+    EXPECT_EQ(r.pixel(450, 10), s.outsideColour.rgb()); // the far edge is outside the band
     EXPECT_EQ(tickLength(r, 460), 0);
 }
 
@@ -122,13 +139,20 @@ TEST(Ruler, InchAndMillimetreTicks)
     };
     const Case cases[] = {
         // Inches at 100 % and 96 dpi: 96 per inch, halves 8, quarters 4, eighths 1, no sixteenths.
-        { 3, 1.0, true, 96, 11 }, { 3, 1.0, true, 48, 8 }, { 3, 1.0, true, 24, 4 }, { 3, 1.0, true, 12, 1 },
+        { 3, 1.0, true, 96, 11 },
+        { 3, 1.0, true, 48, 8 },
+        { 3, 1.0, true, 24, 4 },
+        { 3, 1.0, true, 12, 1 },
         { 3, 1.0, true, 6, 0 },
         // Inches at 200 %: sixteenths appear.
         { 3, 2.0, true, 12, 1 },
         // Millimetres at 200 %, 75.6 -> 76 per centimetre: eighths on the horizontal ruler only.
-        { 2, 2.0, true, 76, 11 }, { 2, 2.0, true, 38, 4 }, { 2, 2.0, true, 19, 1 }, { 2, 2.0, true, 10, 1 },
-        { 2, 2.0, false, 38, 4 }, { 2, 2.0, false, 10, 0 },
+        { 2, 2.0, true, 76, 11 },
+        { 2, 2.0, true, 38, 4 },
+        { 2, 2.0, true, 19, 1 },
+        { 2, 2.0, true, 10, 1 },
+        { 2, 2.0, false, 38, 4 },
+        { 2, 2.0, false, 10, 0 },
     };
     for (const Case& c : cases) {
         RulerView v;

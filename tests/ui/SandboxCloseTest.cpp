@@ -57,8 +57,9 @@ TEST_P(SandboxClose, AsksAndClosesOnlyWhenSafe)
     ASSERT_GE(prompt.asked.size(), 1);
     EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Confirmation);
     EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::YesNoCancel);
-    EXPECT_EQ(prompt.asked[0].text, c.withFile ? QStringLiteral("Do you want to save changes to drawing?")
-                                               : QStringLiteral("Do you want to save the file?"));
+    EXPECT_EQ(prompt.asked[0].text,
+        c.withFile ? QStringLiteral("Do you want to save changes to drawing?")
+                   : QStringLiteral("Do you want to save the file?"));
     EXPECT_EQ(w->isModified(), !(c.closes && c.answer == Answer::Yes)); // only a save clears it
     if (c.withFile) {
         // The file's path goes to the recently used files whatever the answer.

@@ -1,7 +1,7 @@
+#include "canvas/ViewTransform.h"
 #include "canvas/CanvasTiling.h"
 #include "canvas/MeasureText.h"
 #include "canvas/ViewLayout.h"
-#include "canvas/ViewTransform.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +14,14 @@ TEST(ViewTransform, RoundsBothWaysToEven)
     const Case toScreen[] = {
         { 0.5, 101, 0, 50 }, // 50.5 goes to the even 50
         { 0.5, 103, 0, 52 }, // 51.5 goes to the even 52
-        { 1.0, 37, 0, 37 },
-        { 3.0, 1000, 1600, 1400 },
-        { 0.25, -6, 0, -2 }, // -1.5 goes to -2
+        { 1.0, 37, 0, 37 }, { 3.0, 1000, 1600, 1400 }, { 0.25, -6, 0, -2 }, // -1.5 goes to -2
     };
     for (const Case& c : toScreen)
         EXPECT_EQ(docToScreen(c.zoom, c.value, c.tile), c.expected) << c.zoom << " " << c.value;
     const Case toDoc[] = {
         { 0.5, 51, 0, 102 },
-        { 2.0, 5, 0, 2 },  // 2.5 goes to 2
-        { 2.0, 7, 0, 4 },  // 3.5 goes to 4
+        { 2.0, 5, 0, 2 }, // 2.5 goes to 2
+        { 2.0, 7, 0, 4 }, // 3.5 goes to 4
         { 3.0, 100, 1600, 567 },
         { 1.0, 0, 0, 0 },
     };
@@ -39,10 +37,10 @@ TEST(CanvasTiling, HoldsA1600PixelWindowOfALargeCanvas)
         int expectedTile;
     };
     const Case cases[] = {
-        { 0, 0 },        // the bitmap still reaches past the view's right edge
-        { 800, 0 },      // exactly at the edge: nothing to fetch yet
-        { 1600, 1600 },  // across a multiple of 1600: the next window
-        { 2000, 2000 },  // kept from starting right of the view's left edge
+        { 0, 0 }, // the bitmap still reaches past the view's right edge
+        { 800, 0 }, // exactly at the edge: nothing to fetch yet
+        { 1600, 1600 }, // across a multiple of 1600: the next window
+        { 2000, 2000 }, // kept from starting right of the view's left edge
         { 11212, 10400 } // the last window ends at the canvas's end
     };
     for (const Case& c : cases) {
