@@ -149,6 +149,13 @@ bool anyShadow(const ItemList& items)
 
 } // namespace
 
+int lightDirectionOf(const ItemList* items)
+{
+    const ItemRecord* header = items ? findHeader(*items) : nullptr;
+    const int light = header ? header->header.lightDirection : 0;
+    return light <= 3 ? light : 0;
+}
+
 PaintRect paintBox(const ItemRecord& item)
 {
     const ItemBody& b = item.body;

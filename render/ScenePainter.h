@@ -54,6 +54,11 @@ void repaintCanvasBitmap(CanvasView& view);
 // the last to the first, and frees them.
 void restoreSnapshots(ItemList& items, Bitmap24& canvas);
 
+// The drawing's light direction for shadows and 3-D shading: 0 top left,
+// 1 top right, 2 bottom left, 3 bottom right; any other stored value, and a
+// drawing without a header, read as 0.
+int lightDirectionOf(const ItemList* items);
+
 // The box by which a repaint decides whether an item is touched, in canvas
 // units: a text item's box as stored, any other box grown by its line weight
 // in pixels when that is more than 1.

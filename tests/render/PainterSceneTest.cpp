@@ -304,3 +304,16 @@ TEST(PainterScene, CanvasImageRefusesEmptyAndHugeCanvases)
     ItemList none;
     EXPECT_TRUE(paintCanvasImage(none).isNull());
 }
+
+TEST(PainterScene, LightDirectionBeyondTheFourReadsAsTopLeft)
+{
+    ItemList items;
+    ItemRecord* h = addHeader(items);
+    const std::pair<int, int> cases[] = { { 0, 0 }, { 3, 3 }, { 4, 0 }, { 7, 0 }, { 255, 0 } };
+    for (auto [stored, read] : cases) {
+        h->header.lightDirection = std::uint8_t(stored);
+        EXPECT_EQ(lightDirectionOf(&items), read) << stored;
+    }
+    ItemList headless;
+    EXPECT_EQ(lightDirectionOf(&headless), 0);
+}
