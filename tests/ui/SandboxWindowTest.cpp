@@ -145,3 +145,24 @@ TEST_F(SandboxWindow, MouseMarksOnTheRulersComeAndGo)
     EXPECT_EQ(w->rulerX()->mark(), -1);
     EXPECT_EQ(w->rulerY()->mark(), -1);
 }
+
+TEST_F(SandboxWindow, ActivationReportsZoomAndToolAndLeavingHandsBackTheTool)
+{
+    EXPECT_EQ(TSandbox(105).editMode(), 105); // shape tools carry over to a new window
+    EXPECT_EQ(TSandbox(20).editMode(), 0); // other pages do not
+
+    auto w = newWindow();
+    w->applyZoom(1.5);
+    w->setEditMode(31);
+    QSignalSpy zooms(w.get(), &TSandbox::zoomChanged);
+    QSignalSpy pages(w.get(), &TSandbox::toolPageRequested);
+    QSignalSpy left(w.get(), &TSandbox::deactivated);
+    w->formActivate();
+    ASSERT_EQ(zooms.count(), 1);
+    EXPECT_EQ(zooms[0].at(0).toDouble(), 1.5);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pages.count() == 1; }, 2000));
+    EXPECT_EQ(pages[0].at(0).toInt(), 300); // the text tool's panel
+    w->formDeactivate();
+    ASSERT_EQ(left.count(), 1);
+    EXPECT_EQ(left[0].at(0).toInt(), 31);
+}
