@@ -19,9 +19,10 @@ QElapsedTimer& editorClock()
     return timer;
 }
 
-void report(const char* what, qint64 ms)
+void report(const char* what, qint64 ms, const QString& title = {})
 {
-    std::fprintf(stderr, "timing: %s %lld ms\n", what, static_cast<long long>(ms));
+    std::fprintf(stderr, "timing: %s %lld ms%s%s\n", what, static_cast<long long>(ms), title.isEmpty() ? "" : ", ",
+        qPrintable(title));
 }
 
 } // namespace
@@ -50,7 +51,7 @@ void watchStartupTiming(TForm1& window, const TimingRequest& request)
             // The first paint lands once the event loop has drawn the window.
             QTimer::singleShot(0, sandbox, [&window, sandbox, zoom] {
                 sandbox->repaint();
-                report("first paint", editorUptimeMs());
+                report("first paint", editorUptimeMs(), sandbox->title());
                 if (zoom <= 0) {
                     QApplication::exit(0);
                     return;

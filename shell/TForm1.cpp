@@ -1,5 +1,6 @@
 #include "shell/TForm1.h"
 
+#include "canvas/SandboxSettings.h"
 #include "canvas/TSandbox.h"
 #include "model/UserPrompt.h"
 #include "panels/TToolbox.h"
@@ -41,13 +42,20 @@ TForm1::TForm1(QWidget* parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Tavelle"));
     shellsettings::load();
+    sandboxsettings::useParams(&shellsettings::params());
     buildLayout();
     buildMenus();
     createTimers();
     startUp();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The document windows go with the document area; they must not call
+    // back into a main window that is half destroyed.
+    for (TSandbox* sandbox : mdiArea_->findChildren<TSandbox*>())
+        sandbox->disconnect(this);
+}
 
 void TForm1::buildLayout()
 {

@@ -144,6 +144,8 @@ private:
     // while the window is being destroyed.
     QHash<const QObject*, std::int32_t> windowIds_;
     std::vector<QAction*> documentCommands_;
+    // "Current File" of Page Setup and of Grid and Snap, each with its separator.
+    std::array<QAction*, 4> currentFileEntries_ {};
     QPointer<TSandbox> lastActive_;
 
     double applicationZoom_ = 1.0;

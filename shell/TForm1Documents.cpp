@@ -183,13 +183,11 @@ void TForm1::refreshCurrentFileEntries()
     for (QAction* entry : std::as_const(windowEntries_))
         if (entry->isChecked())
             checked = entry;
-    for (const char* prefix : { "pageSetup", "gridSnap" }) {
-        QAction* current = action(QLatin1String(prefix) + QLatin1String("Current"));
-        QAction* separator = action(QLatin1String(prefix) + QLatin1String("Separator"));
-        current->setVisible(checked != nullptr);
-        separator->setVisible(checked != nullptr);
-        if (checked)
-            current->setText(checked->text());
+    for (QAction* entry : currentFileEntries_)
+        entry->setVisible(checked != nullptr);
+    if (checked) {
+        currentFileEntries_[0]->setText(checked->text());
+        currentFileEntries_[2]->setText(checked->text());
     }
 }
 

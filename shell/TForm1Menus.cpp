@@ -82,12 +82,12 @@ void TForm1::buildFileMenu()
     file->addSeparator();
 
     QMenu* pageSetup = file->addMenu(tr("Pa&ge Setup"));
-    addLaterEntry(pageSetup, "pageSetupCurrent", QString());
-    pageSetup->addSeparator()->setObjectName(QStringLiteral("pageSetupSeparator"));
+    currentFileEntries_[0] = addLaterEntry(pageSetup, "pageSetupCurrent", QString());
+    currentFileEntries_[1] = pageSetup->addSeparator();
     addLaterEntry(pageSetup, "pageSetupNew", tr("New Files..."));
     QMenu* gridSnap = file->addMenu(tr("&Grid and Snap"));
-    addLaterEntry(gridSnap, "gridSnapCurrent", QString());
-    gridSnap->addSeparator()->setObjectName(QStringLiteral("gridSnapSeparator"));
+    currentFileEntries_[2] = addLaterEntry(gridSnap, "gridSnapCurrent", QString());
+    currentFileEntries_[3] = gridSnap->addSeparator();
     addLaterEntry(gridSnap, "gridSnapNew", tr("New Files..."));
     file->addSeparator();
     addLaterEntry(file, "printPreview", tr("Print Pre&view"));

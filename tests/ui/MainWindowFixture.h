@@ -1,0 +1,78 @@
+#pragma once
+
+#include "canvas/TSandbox.h"
+#include "model/DrawingFile.h"
+#include "model/DrawingHeader.h"
+#include "model/ItemList.h"
+#include "model/ScreenMetrics.h"
+#include "platform/widgets/DialogServices.h"
+#include "platform/widgets/FileDialogsScripted.h"
+#include "platform/widgets/MessageBoxScript.h"
+#include "shell/TForm1.h"
+#include "support/TestPaths.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A shown main window with scripted message boxes and file dialogs. Its
+// start-up timer (New after 500 ms) is left alone; tests that open windows
+// do so right away, before it fires.
+class MainWindowFixture : public testing::Test {
+protected:
+    MainWindowFixture()
+    {
+        setScreenDpi(96, 96);
+        window = std::make_unique<TForm1>();
+        window->show();
+    }
+
+    ~MainWindowFixture() override
+    {
+        for (TSandbox* sandbox : window->documents())
+            sandbox->closeWithoutQuestions();
+        window.reset();
+    }
+
+    // A folder of its own for each test.
+    QString folder() const
+    {
+        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+        QString name = QString::fromLatin1(info->test_suite_name()) + "_" + info->name();
+        name.replace('/', '_');
+        const QString path = testpaths::scratchDir() + "/" + name;
+        QDir().mkpath(path);
+        return path;
+    }
+
+    // Writes an empty drawing (a header only) and returns its path.
+    QString writeEmptyDrawing(const QString& name) const
+    {
+        ItemList list;
+        createHeader(list);
+        const QString path = folder() + "/" + name;
+        EXPECT_TRUE(writeDrawing(path, list));
+        return path;
+    }
+
+    int documentCount() const { return static_cast<int>(window->documents().size()); }
+
+    QStringList windowMenuCaptions() const
+    {
+        QStringList captions;
+        for (QAction* entry : window->windowMenu()->actions())
+            captions << entry->text();
+        return captions;
+    }
+
+    MessageBoxScript prompt { UserPrompt::Answer::Cancel };
+    FileDialogsScripted dialogs;
+    DialogServices::Override services { &prompt, &dialogs };
+    std::unique_ptr<TForm1> window;
+};

@@ -1,0 +1,131 @@
+#include "MainWindowFixture.h"
+
+#include "shell/RecentFiles.h"
+#include "shell/ShellSettings.h"
+
+#include <QMenu>
+
+namespace {
+
+QStringList numbered(int count)
+{
+    QStringList list;
+    for (int i = 1; i <= count; ++i)
+        list << QStringLiteral("/d/file%1.tvle").arg(i);
+    return list;
+}
+
+QStringList padded(QStringList list)
+{
+    while (list.size() < recentfiles::kCount)
+        list << QString();
+    return list;
+}
+
+} // namespace
+
+TEST(RecentFiles, AddKeepsSixteenMostRecentFirstWithoutDuplicates)
+{
+    struct Case {
+        const char* name;
+        QStringList before;
+        QString added;
+        QStringList after;
+    };
+    QStringList fifthMoved = numbered(16);
+    fifthMoved.move(4, 0);
+    QStringList seventeenth = numbered(16);
+    seventeenth.prepend("/d/new.tvle");
+    seventeenth.removeLast();
+    const Case cases[] = {
+        { "into_empty", padded({}), "/d/a.tvle", padded({ "/d/a.tvle" }) },
+        { "fifth_moves_to_top", numbered(16), "/d/file5.tvle", fifthMoved },
+        { "seventeenth_drops_the_last", numbered(16), "/d/new.tvle", seventeenth },
+        { "letter_case_ignored_new_case_kept", padded(numbered(4)), "/D/FILE3.tvle", padded({ "/D/FILE3.tvle", "/d/file1.tvle", "/d/file2.tvle", "/d/file4.tvle" }) },
+        { "empty_path_ignored", padded(numbered(2)), "", padded(numbered(2)) },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList entries = c.before;
+        recentfiles::add(entries, c.added);
+        EXPECT_EQ(entries, c.after);
+        EXPECT_EQ(entries.size(), recentfiles::kCount);
+    }
+}
+
+TEST(RecentFiles, CaptionIsTheTrimmedNameWithoutFolderOrExtension)
+{
+    EXPECT_EQ(recentfiles::caption("/home/u/cards/birthday.tvle"), "birthday");
+    EXPECT_EQ(recentfiles::caption("  /home/u/a.b.tvle  "), "a.b");
+    EXPECT_EQ(recentfiles::caption(""), "");
+}
+
+class RecentFilesMenu : public MainWindowFixture {
+protected:
+    RecentFilesMenu() { recentfiles::clear(shellsettings::recentFiles()); }
+
+    QStringList shownCaptions() const
+    {
+        QStringList shown;
+        for (QAction* entry : window->reopenMenu()->actions())
+            if (entry->isVisible() && !entry->isSeparator() && entry->objectName().startsWith("reopen"))
+                shown << entry->text();
+        return shown;
+    }
+};
+
+TEST_F(RecentFilesMenu, ReopenShowsTheListInOrderAndOpensEntries)
+{
+    const QString first = writeEmptyDrawing("first.tvle");
+    const QString second = writeEmptyDrawing("second.tvle");
+    window->addRecentFile(first);
+    window->addRecentFile(second);
+    window->addRecentFile(first);
+    EXPECT_EQ(shownCaptions(), QStringList({ "first", "second" }));
+
+    window->action("reopen2")->trigger();
+    ASSERT_EQ(documentCount(), 1);
+    EXPECT_EQ(window->activeDocument()->fileName(), second);
+}
+
+TEST_F(RecentFilesMenu, ClosingAndSavingAsPutTheFileFirst)
+{
+    const QString opened = writeEmptyDrawing("opened.tvle");
+    window->openDocument(opened)->closeWithoutQuestions();
+    EXPECT_EQ(shellsettings::recentFiles().first(), opened);
+
+    const QString saved = folder() + "/savedas.tvle";
+    dialogs.queueAnswer(saved);
+    window->openDocument({});
+    window->action("fileSaveAs")->trigger();
+    EXPECT_EQ(shellsettings::recentFiles().first(), saved);
+    EXPECT_EQ(shownCaptions(), QStringList({ "savedas", "opened" }));
+}
+
+TEST_F(RecentFilesMenu, MissingFileIsReportedAndKept)
+{
+    const QString gone = folder() + "/gone.tvle";
+    window->addRecentFile(gone);
+    window->action("reopen1")->trigger();
+    EXPECT_EQ(documentCount(), 0);
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].text, "Cannot find the file.");
+    EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Warning);
+    EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::Cancel);
+    EXPECT_EQ(shellsettings::recentFiles().first(), gone);
+}
+
+TEST_F(RecentFilesMenu, ClearAsksAndEmptiesOnYesOnly)
+{
+    window->addRecentFile("/d/one.tvle");
+    prompt.queueAnswer(UserPrompt::Answer::No);
+    window->action("clearRecent")->trigger();
+    EXPECT_EQ(shownCaptions(), QStringList({ "one" }));
+    prompt.queueAnswer(UserPrompt::Answer::Yes);
+    window->action("clearRecent")->trigger();
+    EXPECT_TRUE(shownCaptions().isEmpty());
+    EXPECT_EQ(shellsettings::recentFiles(), padded({}));
+    ASSERT_EQ(prompt.asked.size(), 2);
+    EXPECT_EQ(prompt.asked[0].text, "Clear the list of recently used files?");
+    EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::YesNo);
+}
