@@ -40,6 +40,25 @@ bool isPictureFileName(const QString& fileName)
     return pictures.contains(ext);
 }
 
+// Passes questions on and notes that one was asked: a load that fails after
+// a question failed because the user declined, which needs no further message.
+class NotingPrompt : public UserPrompt {
+public:
+    explicit NotingPrompt(UserPrompt& inner)
+        : inner_(inner)
+    {
+    }
+    Answer ask(Kind kind, const QString& text, Buttons buttons) override
+    {
+        asked = true;
+        return inner_.ask(kind, text, buttons);
+    }
+    bool asked = false;
+
+private:
+    UserPrompt& inner_;
+};
+
 bool keepsTool(int tool)
 {
     return tool == 1 || tool == 31 || (tool >= 100 && tool <= 199);
@@ -189,17 +208,20 @@ void TSandbox::createNewDrawing()
 
 bool TSandbox::loadFile(const QString& fileName)
 {
+    const QString path = fileName.trimmed();
     QString error;
-    if (!readDrawing(fileName.trimmed(), items_, DialogServices::prompt(), &error)) {
-        if (!error.isEmpty() && QFileInfo::exists(fileName.trimmed())) {
+    NotingPrompt prompt(DialogServices::prompt());
+    if (!readDrawing(path, items_, prompt, &error)) {
+        // A missing file is the caller's to report (the recently used files
+        // say "Cannot find the file."); a declined question needs no message.
+        if (!prompt.asked && QFileInfo::exists(path)) {
             DialogServices::prompt().ask(UserPrompt::Kind::Error,
-                QStringLiteral("Cannot open the file \"%1\".\n%2")
-                    .arg(QDir::toNativeSeparators(fileName.trimmed()), error),
+                QStringLiteral("Cannot open the file \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error),
                 UserPrompt::Buttons::Ok);
         }
         return false;
     }
-    fileName_ = QFileInfo(fileName.trimmed()).absoluteFilePath();
+    fileName_ = QFileInfo(path).absoluteFilePath();
     finishLoadedDrawing();
     return true;
 }

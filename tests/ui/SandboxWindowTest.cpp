@@ -10,6 +10,7 @@
 #include "support/TestPaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -165,4 +166,40 @@ TEST_F(SandboxWindow, ActivationReportsZoomAndToolAndLeavingHandsBackTheTool)
     w->formDeactivate();
     ASSERT_EQ(left.count(), 1);
     EXPECT_EQ(left[0].at(0).toInt(), 31);
+}
+
+TEST_F(SandboxWindow, DecliningAFileWithAWrongSignatureLeavesAnUntitledDrawingWithoutFurtherMessages)
+{
+    const QString path = testpaths::scratchDir() + "/notadrawing.tvle";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(kBodySize, '\0'));
+    }
+    auto w = newWindow();
+    prompt.queueAnswer(UserPrompt::Answer::No);
+    w->initDocument(77, path);
+    ASSERT_EQ(prompt.asked.size(), 1); // only "Not a valid Tavelle file. Attempt to open it anyway?"
+    EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Warning);
+    EXPECT_TRUE(w->fileName().isEmpty());
+    EXPECT_NE(w->header(), nullptr);
+}
+
+TEST_F(SandboxWindow, AnUnreadableFileIsReportedWithItsName)
+{
+    const QString path = testpaths::scratchDir() + "/unreadable.tvle";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QFile::setPermissions(path, QFileDevice::Permissions {});
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "this user reads files whatever their permissions (root)";
+    auto w = newWindow();
+    w->initDocument(78, path);
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Error);
+    EXPECT_TRUE(prompt.asked[0].text.contains("unreadable.tvle"));
+    EXPECT_TRUE(w->fileName().isEmpty());
 }
