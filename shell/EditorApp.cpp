@@ -1,6 +1,7 @@
 #include "shell/EditorApp.h"
 
 #include "model/ScreenMetrics.h"
+#include "shell/AppIcon.h"
 #include "platform/widgets/OpenRequestClient.h"
 #include "platform/widgets/OpenRequestMacro.h"
 #include "platform/widgets/OpenRequestServer.h"
@@ -71,6 +72,7 @@ int runEditor(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavelle"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    QApplication::setWindowIcon(appIcon());
     setUpScreenDpi(options.dpi);
 
     TForm1 window;

@@ -81,11 +81,15 @@ void TForm1::buildFileMenu()
     documentCommands_ = { save, saveAs, close };
     file->addSeparator();
 
+    // Page setup and the grid options come with their wizards: the submenus
+    // stay grey until then.
     QMenu* pageSetup = file->addMenu(tr("Pa&ge Setup"));
+    pageSetup->menuAction()->setEnabled(false);
     currentFileEntries_[0] = addLaterEntry(pageSetup, "pageSetupCurrent", QString());
     currentFileEntries_[1] = pageSetup->addSeparator();
     addLaterEntry(pageSetup, "pageSetupNew", tr("New Files..."));
     QMenu* gridSnap = file->addMenu(tr("&Grid and Snap"));
+    gridSnap->menuAction()->setEnabled(false);
     currentFileEntries_[2] = addLaterEntry(gridSnap, "gridSnapCurrent", QString());
     currentFileEntries_[3] = gridSnap->addSeparator();
     addLaterEntry(gridSnap, "gridSnapNew", tr("New Files..."));
@@ -93,6 +97,7 @@ void TForm1::buildFileMenu()
     addLaterEntry(file, "printPreview", tr("Print Pre&view"));
     addLaterEntry(file, "print", tr("&Print..."), { ctrl(Qt::Key_P) });
     QMenu* exportMenu = file->addMenu(tr("&Export"));
+    exportMenu->menuAction()->setEnabled(false);
     addLaterEntry(exportMenu, "exportExact", tr("E&xact..."));
     addLaterEntry(exportMenu, "exportSmooth", tr("&Smooth..."));
     file->addSeparator();
@@ -168,7 +173,9 @@ void TForm1::buildZoomMenu()
 void TForm1::buildToolsMenu()
 {
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    // Grid, anchors, snap and the speed options come with the grid feature.
     QMenu* grid = tools->addMenu(tr("&Grid"));
+    grid->menuAction()->setEnabled(false);
     auto* gridGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
         QAction* entry = addLaterEntry(grid, QStringLiteral("grid%1").arg(gridGroup->actions().size()), tr(caption));
@@ -179,12 +186,12 @@ void TForm1::buildToolsMenu()
     grid->addSeparator();
     addLaterEntry(grid, "gridCustomize", tr("&Customize..."));
     QMenu* reset = grid->addMenu(tr("&Reset"));
-    reset->setEnabled(false);
+    reset->menuAction()->setEnabled(false);
     for (const char* caption : { "&Horizontal", "&Vertical", "&Both" })
         addLaterEntry(reset, QStringLiteral("gridReset%1").arg(reset->actions().size()), tr(caption));
     grid->addSeparator();
     QMenu* anchors = grid->addMenu(tr("&Anchors"));
-    anchors->setEnabled(false);
+    anchors->menuAction()->setEnabled(false);
     auto* anchorGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
         QAction* entry = addLaterEntry(anchors, QStringLiteral("anchors%1").arg(anchorGroup->actions().size()), tr(caption));
@@ -194,6 +201,7 @@ void TForm1::buildToolsMenu()
     anchorGroup->actions().last()->setChecked(true);
 
     QMenu* snap = tools->addMenu(tr("&Snap"));
+    snap->menuAction()->setEnabled(false);
     auto* snapGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
         QAction* entry = addLaterEntry(snap, QStringLiteral("snap%1").arg(snapGroup->actions().size()), tr(caption));

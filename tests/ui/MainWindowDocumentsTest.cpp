@@ -120,7 +120,8 @@ TEST_F(MainWindowFixture, ShortcutsOfTheMainMenu)
         { "undo", QKeySequence("Ctrl+Z") }, { "redo", QKeySequence("Ctrl+Alt+Z") }, { "redo", QKeySequence("Ctrl+Y") },
         { "cut", QKeySequence("Ctrl+Del") }, { "cut", QKeySequence("Ctrl+X") }, { "copy", QKeySequence("Ctrl+Ins") },
         { "paste", QKeySequence("Shift+Ins") }, { "fileClose", QKeySequence("Ctrl+W") },
-        { "fileExit", QKeySequence("Ctrl+Q") } };
+        { "fileExit", QKeySequence("Ctrl+Q") }, { "zoomInKey", QKeySequence("Ctrl++") },
+        { "zoomOutKey", QKeySequence("Ctrl+-") } };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
         EXPECT_TRUE(window->action(c.action)->shortcuts().contains(c.keys));
