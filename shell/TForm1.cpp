@@ -137,6 +137,7 @@ void TForm1::startUp()
     setDocumentCommandsEnabled(false);
     refreshSelectionCommands();
     rebuildReopenMenu();
+    refreshGridState();
     showPage(pages::kSelect);
     // The first-time setup comes with its own issue; until then every start
     // counts as one after the setup.

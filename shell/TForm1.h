@@ -112,6 +112,9 @@ private:
     TSandbox* documentById(std::int32_t windowId) const;
     void timer4Timer();
 
+    // Grid, anchors and snap (TForm1Grid.cpp).
+    void refreshGridState();
+
     // Zoom (TForm1Zoom.cpp).
     void refreshZoomDisplay();
     void trackBarReleased(int position);

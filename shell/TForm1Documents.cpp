@@ -99,6 +99,10 @@ void TForm1::connectDocument(TSandbox* sandbox)
         refreshZoomDisplay();
     });
     connect(sandbox, &TSandbox::fileUsed, this, &TForm1::addRecentFile);
+    connect(sandbox, &TSandbox::gridStateChanged, this, [this, sandbox] {
+        if (sandbox == activeDocument())
+            refreshGridState();
+    });
     connect(sandbox, &TSandbox::toolPageRequested, this, [this](int page) { showPage(page); });
     connect(sandbox, &TSandbox::activated, this, [this, sandbox] { checkWindowEntry(sandbox->windowId()); });
     connect(sandbox, &TSandbox::deactivated, this, [](int editMode) { shellsettings::setCurrentTool(editMode); });
@@ -130,6 +134,7 @@ void TForm1::subWindowActivated(QMdiSubWindow* window)
     lastActive_ = sandbox;
     sandbox->formActivate();
     checkWindowEntry(sandbox->windowId());
+    refreshGridState();
 }
 
 void TForm1::documentTitleChanged(TSandbox* sandbox, const QString& title)
@@ -206,6 +211,7 @@ void TForm1::timer4Timer()
     applicationZoom_ = 1.0;
     refreshZoomDisplay();
     showPage(pages::kSelect);
+    refreshGridState();
     setDocumentCommandsEnabled(false);
 }
 

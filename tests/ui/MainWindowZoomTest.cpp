@@ -95,3 +95,23 @@ TEST_F(MainWindowFixture, ActivatingAWindowShowsItsZoom)
     EXPECT_DOUBLE_EQ(window->applicationZoom(), 0.5);
     EXPECT_TRUE(window->action("zoom50")->isChecked());
 }
+
+TEST_F(MainWindowFixture, GridMenusAndTogglesFollowTheActiveDrawing)
+{
+    TSandbox* gridded = window->openDocument({});
+    gridded->header()->showGridX = 1;
+    gridded->header()->showGridY = 0;
+    gridded->header()->snapX = 0;
+    gridded->header()->snapY = 1;
+    emit gridded->gridStateChanged();
+    EXPECT_TRUE(window->action("grid1")->isChecked()); // Horizontal
+    EXPECT_TRUE(window->action("snap2")->isChecked()); // Vertical
+    EXPECT_TRUE(window->procs()->button(19)->isPressedIn());
+    EXPECT_TRUE(window->procs()->button(20)->isPressedIn());
+
+    window->openDocument({});
+    EXPECT_TRUE(window->action("grid0")->isChecked());
+    EXPECT_FALSE(window->procs()->button(19)->isPressedIn());
+    window->windowMenu()->actions().first()->trigger();
+    EXPECT_TRUE(window->action("grid1")->isChecked());
+}
