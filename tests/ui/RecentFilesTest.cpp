@@ -129,3 +129,25 @@ TEST_F(RecentFilesMenu, ClearAsksAndEmptiesOnYesOnly)
     EXPECT_EQ(prompt.asked[0].text, "Clear the list of recently used files?");
     EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::YesNo);
 }
+
+TEST_F(RecentFilesMenu, ListSurvivesARestart)
+{
+    const QString kept = writeEmptyDrawing("kept.tvle");
+    window->openDocument(kept);
+    EXPECT_TRUE(window->close()); // closing the window lists the file; exit writes the settings
+    window = std::make_unique<TForm1>();
+    EXPECT_EQ(shellsettings::recentFiles().first(), kept);
+    EXPECT_EQ(shownCaptions().value(0), "kept");
+}
+
+TEST_F(MainWindowFixture, HintsMenuSwitchesAllHelpPages)
+{
+    window->action("hintsShowNone")->trigger();
+    EXPECT_TRUE(shellsettings::noHelpSwitchOn());
+    EXPECT_TRUE(window->action("hintsShowNone")->isChecked());
+    EXPECT_FALSE(window->action("hintsShowAll")->isChecked());
+    window->action("hintsShowAll")->trigger();
+    EXPECT_TRUE(shellsettings::allHelpSwitchesOn());
+    EXPECT_TRUE(window->action("hintsShowAll")->isChecked());
+    EXPECT_FALSE(window->action("hintsShowNone")->isChecked());
+}
