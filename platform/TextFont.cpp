@@ -35,11 +35,6 @@ int pixelsForPoints(int points, double dpiY)
 
 } // namespace
 
-QString toQString(std::u16string_view text)
-{
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
 TextFont::TextFont(const TextFontSpec& spec, double dpiY)
     : spec_(spec)
     , font_(buildFont(spec, pixelsForPoints(spec.pointSize, resolvedDpi(dpiY))))

@@ -20,7 +20,9 @@ struct TextFontSpec {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
-    int charSet = 0; // 0: the family's own
+    // 0: the family's own. Kept with the font for the panels; text reaches the
+    // glyphs as UTF-16, so no character set narrows what can be drawn.
+    int charSet = 0;
 
     bool operator==(const TextFontSpec&) const = default;
 };
@@ -57,7 +59,3 @@ private:
     int pixelHeight_ = 1;
     double dpiY_ = 96.0;
 };
-
-// UTF-16 text as a QString without copying the characters' meaning through any
-// 8-bit code page.
-QString toQString(std::u16string_view text);
