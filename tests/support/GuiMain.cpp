@@ -11,6 +11,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Test mode puts the standard folders under the home folder, so the home
+    // folder moves too: nothing reaches the user's real files.
+    qputenv("HOME", (testpaths::scratchDir() + "/home").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (testpaths::scratchDir() + "/config").toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
