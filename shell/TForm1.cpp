@@ -126,8 +126,9 @@ void TForm1::createTimers()
             fileNew();
     });
     connect(&timer4_, &QTimer::timeout, this, &TForm1::timer4Timer);
-    // Listing the fonts takes a moment; doing it after the window shows keeps
-    // the start quick, and the text panel's lists read the cached result.
+    // Listing the fonts makes the system read its whole font collection, which
+    // takes a moment: doing it once the window shows keeps the start quick and
+    // spares the first text that is drawn the wait.
     connect(&timer5_, &QTimer::timeout, this, [] { scalableFontFamilies(); });
 }
 
