@@ -77,6 +77,8 @@ TEST_F(MainWindowFixture, OpenRequestFromTheSocketOpensAnExistingFileOnly)
     const QString path = writeEmptyDrawing("requested.tvle");
     ASSERT_TRUE(sendOpenRequest(socket, openMacroFor(path)));
     ASSERT_TRUE(received.wait(3000));
+    QTest::qWait(100);
+    EXPECT_EQ(received.count(), 2); // each request arrives once
     ASSERT_EQ(documentCount(), 1);
     EXPECT_EQ(window->activeDocument()->fileName(), path);
 }
