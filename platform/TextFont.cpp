@@ -11,14 +11,14 @@
 
 namespace {
 
-QFont buildFont(const TextFontSpec& spec, int pixelHeight)
+QFont buildFont(const TextFontRequest& request, int pixelHeight)
 {
-    QFont font(spec.family);
+    QFont font(request.family);
     font.setPixelSize(pixelHeight);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(request.weight, 1, 1000)));
+    font.setItalic(request.italic);
+    font.setUnderline(request.underline);
+    font.setStrikeOut(request.strikeOut);
     // Aliased glyphs: every text pixel is either the text colour or untouched.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     return font;
@@ -35,18 +35,18 @@ int pixelsForPoints(int points, double dpiY)
 
 } // namespace
 
-TextFont::TextFont(const TextFontSpec& spec, double dpiY)
-    : spec_(spec)
-    , font_(buildFont(spec, pixelsForPoints(spec.pointSize, resolvedDpi(dpiY))))
+TextFont::TextFont(const TextFontRequest& request, double dpiY)
+    : request_(request)
+    , font_(buildFont(request, pixelsForPoints(request.pointSize, resolvedDpi(dpiY))))
     , metrics_(font_)
-    , pixelHeight_(pixelsForPoints(spec.pointSize, resolvedDpi(dpiY)))
+    , pixelHeight_(pixelsForPoints(request.pointSize, resolvedDpi(dpiY)))
     , dpiY_(resolvedDpi(dpiY))
 {
 }
 
 int TextFont::overhang() const
 {
-    if (!spec_.italic)
+    if (!request_.italic)
         return 0;
     // The font-wide minimum bearing also counts marks and symbols that reach
     // far left of their origin; the slant shows in letters and digits.
@@ -80,11 +80,11 @@ void TextFont::drawText(DrawSurface& surface, int x, int y, std::u16string_view 
     painter.setFont(font_);
     painter.setPen(toQColor(colour));
     painter.setBackgroundMode(Qt::TransparentMode);
-    if (spec_.escapement % 3600 == 0) {
+    if (request_.escapement % 3600 == 0) {
         painter.drawText(x, y + ascent(), view);
     } else {
         painter.translate(x, y);
-        painter.rotate(-spec_.escapement / 10.0);
+        painter.rotate(-request_.escapement / 10.0);
         painter.drawText(0, ascent(), view);
     }
     painter.restore();

@@ -12,7 +12,7 @@ class DrawSurface;
 // What a text item asks of a font: the fields of a logical font description.
 // `pointSize` is the cell height in points; `escapement` is the rotation of the
 // baseline in tenths of a degree, counter-clockwise with y up.
-struct TextFontSpec {
+struct TextFontRequest {
     QString family = QStringLiteral("Arial");
     int pointSize = 12;
     int escapement = 0;
@@ -24,7 +24,7 @@ struct TextFontSpec {
     // glyphs as UTF-16, so no character set narrows what can be drawn.
     int charSet = 0;
 
-    bool operator==(const TextFontSpec&) const = default;
+    bool operator==(const TextFontRequest&) const = default;
 };
 
 // A resolved font with the metrics the text layout needs, in device pixels at
@@ -33,9 +33,9 @@ struct TextFontSpec {
 class TextFont {
 public:
     // `dpiY` turns points into pixels; the screen's vertical resolution by default.
-    explicit TextFont(const TextFontSpec& spec, double dpiY = 0.0);
+    explicit TextFont(const TextFontRequest& request, double dpiY = 0.0);
 
-    const TextFontSpec& spec() const { return spec_; }
+    const TextFontRequest& request() const { return request_; }
     const QFont& font() const { return font_; }
     int pixelHeight() const { return pixelHeight_; }
     double dpiY() const { return dpiY_; }
@@ -53,7 +53,7 @@ public:
     void drawText(DrawSurface& surface, int x, int y, std::u16string_view text, std::uint32_t colour) const;
 
 private:
-    TextFontSpec spec_;
+    TextFontRequest request_;
     QFont font_;
     QFontMetrics metrics_;
     int pixelHeight_ = 1;

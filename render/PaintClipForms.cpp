@@ -85,9 +85,9 @@ void drawPictureName(const PaintTarget& target, const ItemRecord& clip)
     const QPoint a = target.device(clip.body.x1, clip.body.y1);
     const QPoint b = target.device(clip.body.x2, clip.body.y2);
     const QRect inside = QRect(a, b).normalized();
-    TextFontSpec spec;
-    spec.pointSize = kNamePoints;
-    const TextFont font(spec);
+    TextFontRequest request;
+    request.pointSize = kNamePoints;
+    const TextFont font(request);
     DrawSurface& surface = *target.canvas;
     surface.painter().save();
     surface.painter().setClipRect(inside, Qt::IntersectClip);

@@ -11,7 +11,7 @@
 // here can go stale within a call; the cache is dropped with the call.
 class TextFontCache {
 public:
-    const TextFont& get(const TextFontSpec& spec);
+    const TextFont& get(const TextFontRequest& request);
 
 private:
     static constexpr int kSlots = 8;

@@ -20,11 +20,11 @@ constexpr int kJustifyRight = 3;
 double textAngleRadians(const ItemRecord& item) { return item.body.textAngle / 10.0 * std::numbers::pi / 180.0; }
 
 // A font from the cache when there is one, else made into `own`.
-const TextFont& fontFor(const TextFontSpec& spec, TextFontCache* fonts, std::optional<TextFont>& own)
+const TextFont& fontFor(const TextFontRequest& request, TextFontCache* fonts, std::optional<TextFont>& own)
 {
     if (fonts)
-        return fonts->get(spec);
-    own.emplace(spec);
+        return fonts->get(request);
+    own.emplace(request);
     return *own;
 }
 
@@ -36,19 +36,19 @@ int widthAtZoomOne(const TextFont& font, std::u16string_view line, double zoom)
 
 } // namespace
 
-TextFontSpec makeTextFont(const ItemRecord& item, double zoom)
+TextFontRequest makeTextFont(const ItemRecord& item, double zoom)
 {
     const ItemBody& b = item.body;
-    TextFontSpec spec;
-    spec.family = QString::fromLatin1(fontNameOf(&item));
-    spec.pointSize = roundEven(zoom * b.fontSize);
-    spec.escapement = b.textAngle;
-    spec.weight = b.fontWeight;
-    spec.italic = b.italic != 0;
-    spec.underline = b.underline != 0;
-    spec.strikeOut = b.strikeOut != 0;
-    spec.charSet = b.charSet > 0 ? b.charSet : 0;
-    return spec;
+    TextFontRequest request;
+    request.family = QString::fromLatin1(fontNameOf(&item));
+    request.pointSize = roundEven(zoom * b.fontSize);
+    request.escapement = b.textAngle;
+    request.weight = b.fontWeight;
+    request.italic = b.italic != 0;
+    request.underline = b.underline != 0;
+    request.strikeOut = b.strikeOut != 0;
+    request.charSet = b.charSet > 0 ? b.charSet : 0;
+    return request;
 }
 
 std::u16string_view itemText(const ItemRecord& item)

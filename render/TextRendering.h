@@ -12,7 +12,7 @@ class TextFontCache;
 
 // The font of a text item at a zoom: its family, round(zoom x size) points,
 // rotated by its text angle.
-TextFontSpec makeTextFont(const ItemRecord& item, double zoom);
+TextFontRequest makeTextFont(const ItemRecord& item, double zoom);
 
 // The text of an item as far as it is examined: up to its first NUL and at
 // most kMaxTextUnits characters.

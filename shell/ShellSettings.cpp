@@ -1,7 +1,7 @@
 #include "shell/ShellSettings.h"
 
 #include "platform/SettingsStore.h"
-#include "shell/RecentFiles.h"
+#include "model/RecentFiles.h"
 #include "shell/settings/SettingsIO.h"
 #include "shell/settings/TParams.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/UserPrompt.h"
 #include "platform/widgets/DialogServices.h"
-#include "shell/RecentFiles.h"
+#include "model/RecentFiles.h"
 #include "shell/ShellSettings.h"
 
 #include <QFileInfo>

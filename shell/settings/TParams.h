@@ -13,7 +13,7 @@
 #include <cstdint>
 
 // Recently used files: always 16 paths, entry 0 the most recent, empty
-// strings for unused places. Order rules: recentfiles::add (shell/RecentFiles.h).
+// strings for unused places. Order rules: recentfiles::add (model/RecentFiles.h).
 using reopenarr_t = QStringList;
 
 // Font style bytes of new text (stored together as "toptions").

@@ -36,13 +36,13 @@ Ink inkOf(const Bitmap24& b, std::uint32_t colour)
     return ink;
 }
 
-Ink drawn(const TextFontSpec& spec, int x, int y, std::u16string_view text, std::uint32_t colour = 0x0000FF)
+Ink drawn(const TextFontRequest& request, int x, int y, std::u16string_view text, std::uint32_t colour = 0x0000FF)
 {
     Bitmap24 bitmap(200, 200);
     bitmap.fill(0xFFFFFF);
     {
         DrawSurface surface(bitmap);
-        TextFont(spec, 96.0).drawText(surface, x, y, text, colour);
+        TextFont(request, 96.0).drawText(surface, x, y, text, colour);
     }
     return inkOf(bitmap, colour);
 }
@@ -51,7 +51,7 @@ Ink drawn(const TextFontSpec& spec, int x, int y, std::u16string_view text, std:
 
 TEST(TextFont, ArialResolvesToAMetricCompatibleFamily)
 {
-    TextFont font(TextFontSpec {}, 96.0);
+    TextFont font(TextFontRequest {}, 96.0);
     EXPECT_EQ(QFontInfo(font.font()).family(), "Liberation Sans");
     EXPECT_EQ(font.pixelHeight(), 16); // 12 points at 96 dots per inch
     EXPECT_GT(font.ascent(), font.descent());
@@ -61,29 +61,29 @@ TEST(TextFont, ArialResolvesToAMetricCompatibleFamily)
 
 TEST(TextFont, TinySizesStillGiveAOnePixelFont)
 {
-    TextFontSpec spec;
-    spec.pointSize = 0;
-    EXPECT_EQ(TextFont(spec, 96.0).pixelHeight(), 1);
+    TextFontRequest request;
+    request.pointSize = 0;
+    EXPECT_EQ(TextFont(request, 96.0).pixelHeight(), 1);
 }
 
 TEST(TextFont, OverhangOnlyForSlantedFaces)
 {
-    TextFontSpec spec;
-    spec.pointSize = 72;
-    EXPECT_EQ(TextFont(spec, 96.0).overhang(), 0);
-    spec.italic = true;
-    const int v = TextFont(spec, 96.0).overhang();
+    TextFontRequest request;
+    request.pointSize = 72;
+    EXPECT_EQ(TextFont(request, 96.0).overhang(), 0);
+    request.italic = true;
+    const int v = TextFont(request, 96.0).overhang();
     EXPECT_GT(v, 0);
     EXPECT_LT(v, 30); // the slant, not the reach of odd symbols
 }
 
 TEST(TextFont, DrawsAliasedFromTheTopOfTheCell)
 {
-    TextFontSpec spec;
-    const Ink ink = drawn(spec, 20, 30, u"Hg");
+    TextFontRequest request;
+    const Ink ink = drawn(request, 20, 30, u"Hg");
     ASSERT_TRUE(ink.any());
     EXPECT_TRUE(ink.pure);
-    const TextFont font(spec, 96.0);
+    const TextFont font(request, 96.0);
     EXPECT_GE(ink.top, 30);
     EXPECT_LE(ink.bottom, 30 + font.ascent() + font.descent());
     EXPECT_GE(ink.left, 20);
@@ -91,10 +91,10 @@ TEST(TextFont, DrawsAliasedFromTheTopOfTheCell)
 
 TEST(TextFont, EscapementRotatesCounterClockwise)
 {
-    TextFontSpec spec;
-    spec.pointSize = 20;
-    spec.escapement = 900; // baseline pointing up
-    const Ink ink = drawn(spec, 50, 150, u"HHHH");
+    TextFontRequest request;
+    request.pointSize = 20;
+    request.escapement = 900; // baseline pointing up
+    const Ink ink = drawn(request, 50, 150, u"HHHH");
     ASSERT_TRUE(ink.any());
     EXPECT_TRUE(ink.pure);
     EXPECT_GT(ink.bottom - ink.top, ink.right - ink.left); // runs vertically
@@ -105,10 +105,10 @@ TEST(TextFont, EscapementRotatesCounterClockwise)
 TEST(TextFont, DrawsCharactersBeyondAnyEightBitCodePage)
 {
     // Cyrillic and Greek letters must reach the glyphs, not question marks.
-    TextFontSpec spec;
-    const TextFont font(spec, 96.0);
+    TextFontRequest request;
+    const TextFont font(request, 96.0);
     EXPECT_NE(font.textWidth(u"\u0416\u03A9"), font.textWidth(u"??"));
-    EXPECT_TRUE(drawn(spec, 10, 10, u"\u0416\u03A9").any());
+    EXPECT_TRUE(drawn(request, 10, 10, u"\u0416\u03A9").any());
 }
 
 TEST(FontList, CharacterSetsOfArialInPanelOrder)

@@ -29,13 +29,13 @@ TEST(TextRendering, FontFollowsTheItemFields)
     t->body.fontWeight = 700;
     t->body.italic = 1;
     t->body.charSet = 0;
-    const TextFontSpec spec = makeTextFont(*t, 2.5);
-    EXPECT_EQ(spec.family, "Arial");
-    EXPECT_EQ(spec.pointSize, 30);
-    EXPECT_EQ(spec.escapement, 450);
-    EXPECT_EQ(spec.weight, 700);
-    EXPECT_TRUE(spec.italic);
-    EXPECT_EQ(spec.charSet, 0);
+    const TextFontRequest request = makeTextFont(*t, 2.5);
+    EXPECT_EQ(request.family, "Arial");
+    EXPECT_EQ(request.pointSize, 30);
+    EXPECT_EQ(request.escapement, 450);
+    EXPECT_EQ(request.weight, 700);
+    EXPECT_TRUE(request.italic);
+    EXPECT_EQ(request.charSet, 0);
     EXPECT_EQ(makeTextFont(*t, 0.125).pointSize, 2); // round(1.5) ties to even
 }
 

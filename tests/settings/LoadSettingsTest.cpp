@@ -39,13 +39,19 @@ void expectGrid(const defaults_t& d, int gx, int ax, int sx, int gy, int ay, int
     EXPECT_EQ(d.snapY, sy);
 }
 
-const TParams kDefaults(testScreen());
+// Made on first use, not before main: the defaults name folders under the
+// home folder, which the test program moves at start.
+const TParams& defaultParams()
+{
+    static const TParams params(testScreen());
+    return params;
+}
 
 INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
     testing::Values(RuleCase { "units_4_ignored", "units=4\n",
                         [](const TParams& p) {
                             EXPECT_EQ(p.defaults.units, 3);
-                            EXPECT_EQ(p.pageSetups, kDefaults.pageSetups);
+                            EXPECT_EQ(p.pageSetups, defaultParams().pageSetups);
                         } },
         RuleCase { "units_2_sets_presets_except_images", "units=2\n",
             [](const TParams& p) {
@@ -87,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_EQ(p.defaults.angleUnits, 1);
                 EXPECT_EQ(p.defaultDesignType, 9);
                 EXPECT_EQ(p.polysides, 5);
-                EXPECT_EQ(pageSetupOf(p.pageSetups, 4), pageSetupOf(kDefaults.pageSetups, 4));
+                EXPECT_EQ(pageSetupOf(p.pageSetups, 4), pageSetupOf(defaultParams().pageSetups, 4));
             } },
         RuleCase { "ranges_accept_limits",
             "picndx=7\nexpndx=2\nclframe=1\nlgtdir=3\nfrplas=255\nangles=2\n"
@@ -183,7 +189,7 @@ TEST(NamedLists, WeightsTakeOnlyEntriesThatConvert)
     EXPECT_EQ(p.customWidths[0].name, QStringLiteral("Hair"));
     EXPECT_EQ(p.customWidths[0].stored, 1);
     for (std::size_t i = 1; i < 6; ++i) {
-        EXPECT_EQ(p.customWidths[i], kDefaults.customWidths[i]) << i;
+        EXPECT_EQ(p.customWidths[i], defaultParams().customWidths[i]) << i;
     }
     EXPECT_EQ(p.customWidths[1].name, QStringLiteral("Weight B"));
 }
@@ -209,11 +215,11 @@ TEST(NamedLists, PatternsNeedANonZeroFirstLength)
                                    "nameA=Zero first\nvalueA1=0\nvalueA2=2\nunitsA=2\n"
                                    "nameB=Gappy\nvalueB1=3\nvalueB2=2\nvalueB3=\nvalueB4=4\nunitsB=2\n"
                                    "nameC=Units\nvalueC1=3\nvalueC2=2\nunitsC=0\n");
-    EXPECT_EQ(p.customPatterns[0], kDefaults.customPatterns[0]);
+    EXPECT_EQ(p.customPatterns[0], defaultParams().customPatterns[0]);
     EXPECT_EQ(p.customPatterns[1].stored, 1);
     EXPECT_EQ(p.customPatterns[1].count, 2);
     EXPECT_EQ(p.customPatterns[1].texts[3], QStringLiteral("4"));
-    EXPECT_EQ(p.customPatterns[2], kDefaults.customPatterns[2]);
+    EXPECT_EQ(p.customPatterns[2], defaultParams().customPatterns[2]);
 }
 
 TEST(NamedLists, AnglesAndSizesWrapAndCheckUnits)
@@ -228,10 +234,10 @@ TEST(NamedLists, AnglesAndSizesWrapAndCheckUnits)
     EXPECT_DOUBLE_EQ(p.customAngles[0].value, 270.0);
     EXPECT_NEAR(p.customAngles[1].value, 7.5 * 180.0 / std::numbers::pi - 360.0, 1e-9);
     EXPECT_NEAR(p.customAngles[1].value, 69.7, 0.05);
-    EXPECT_EQ(p.customAngles[2], kDefaults.customAngles[2]);
+    EXPECT_EQ(p.customAngles[2], defaultParams().customAngles[2]);
     EXPECT_EQ(p.customDirections[0].stored, 1);
     EXPECT_DOUBLE_EQ(p.customSizes[0].value, 48.0);
-    EXPECT_EQ(p.customSizes[1], kDefaults.customSizes[1]);
+    EXPECT_EQ(p.customSizes[1], defaultParams().customSizes[1]);
     EXPECT_EQ(p.customSizes[1].name, QStringLiteral("Size B"));
 }
 
@@ -246,7 +252,7 @@ TEST(NamedLists, ShadowsUnpackTheirBytes)
     EXPECT_EQ(p.customShadows[0].lightness, 0x40);
     EXPECT_EQ(p.customShadows[0].showInMenus, 1);
     EXPECT_EQ(p.customShadows[1].showInMenus, 0);
-    EXPECT_EQ(p.customShadows[2], kDefaults.customShadows[2]);
+    EXPECT_EQ(p.customShadows[2], defaultParams().customShadows[2]);
 }
 
 TEST(RecentColorsOnLoad, SkipInvalidAndDuplicateColours)
@@ -273,7 +279,7 @@ TEST(LoadSettings, MissingFileKeepsDefaultsAndCreatesEveryGroup)
     TParams params(testScreen());
     SettingsStore store(config.path() + QStringLiteral(".missing"));
     ASSERT_TRUE(loadSettings(params, store));
-    EXPECT_TRUE(params == kDefaults);
+    EXPECT_TRUE(params == defaultParams());
     EXPECT_EQ(store.document().groups(),
         (QStringList { "CustomSettings", "CustomWidths", "CustomShadows", "CustomPatterns",
             "CustomDirections", "CustomAngles", "CustomSizes", "CustomColors", "DialogColors" }));

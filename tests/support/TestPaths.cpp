@@ -16,8 +16,7 @@ QString scratchDir()
 
 QString tavelleProgram()
 {
-    const QByteArray build = qgetenv("TAVELLE_BUILD_DIR");
-    return QDir(QString::fromLocal8Bit(build)).filePath("tavelle");
+    return QDir(QStringLiteral(TAVELLE_BUILD_DIR)).filePath("tavelle");
 }
 
 } // namespace testpaths

@@ -1,4 +1,4 @@
-#include "shell/RecentFiles.h"
+#include "model/RecentFiles.h"
 
 #include <QFileInfo>
 
