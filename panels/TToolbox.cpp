@@ -7,12 +7,12 @@
 
 namespace {
 
-struct EntrySpec {
+struct ToolboxEntryInfo {
     const char* name;
     int page;
 };
 
-constexpr EntrySpec kEntries[] = { { "Picture", 400 }, { "Text", 300 }, { "Line", 98 }, { "Arc", 108 },
+constexpr ToolboxEntryInfo kEntries[] = { { "Picture", 400 }, { "Text", 300 }, { "Line", 98 }, { "Arc", 108 },
     { "Spline", 109 }, { "Curve", 111 }, { "Triangle", 100 }, { "Square", 101 }, { "Rectangle", 102 },
     { "Circle", 103 }, { "Pie", 107 }, { "Ellipse", 104 }, { "Polygon", 199 }, { "Star", 105 },
     { "Solid", 110 }, { "Oblong", 112 } };
@@ -37,9 +37,9 @@ TToolbox::TToolbox(QWidget* parent)
     column->addWidget(title);
     column->addSpacing(4);
 
-    for (const EntrySpec& spec : kEntries) {
-        auto* entry = new ToolboxEntry(spec.page, tr(spec.name), this);
-        entry->setObjectName(QStringLiteral("entry%1").arg(spec.page));
+    for (const ToolboxEntryInfo& info : kEntries) {
+        auto* entry = new ToolboxEntry(info.page, tr(info.name), this);
+        entry->setObjectName(QStringLiteral("entry%1").arg(info.page));
         entries_.push_back(entry);
         column->addWidget(entry);
         connect(entry, &ToolboxEntry::hovered, this, &TToolbox::raiseEntry);
