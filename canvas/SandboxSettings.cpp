@@ -2,6 +2,8 @@
 
 #include "model/DrawingHeader.h"
 #include "model/ItemBody.h"
+#include "model/ItemRecord.h"
+#include "output/ApplyPageSetup.h"
 #include "shell/settings/TParams.h"
 
 #include <QDir>
@@ -77,8 +79,9 @@ void setDocumentFolder(const QString& folder)
     params().docdir = folder;
 }
 
-void setUpNewHeader(HeaderBody& h, const NewDrawingDefaults& d)
+void setUpNewHeader(ItemRecord& record, const NewDrawingDefaults& d)
 {
+    HeaderBody& h = record.header;
     h.units = d.units;
     setPixelsPerUnit(h);
     h.angleUnits = d.angleUnits;
@@ -107,8 +110,21 @@ void setUpNewHeader(HeaderBody& h, const NewDrawingDefaults& d)
         h.paperHeight = 11;
         break;
     }
-    // The preset page setup of the default design type is applied here once
-    // the page setup model offers a way to write it into a header.
+    h.cardWidth = h.cardHeight = 0;
+    h.leftMargin = h.topMargin = h.rightMargin = h.bottomMargin = 0;
+    h.rowGap = h.columnGap = h.extraX = h.extraY = 0;
+    h.rows = h.columns = 0;
+    h.rowFold = h.columnFold = 0;
+    h.designType = 0;
+
+    const int type = d.designType < 0 ? -d.designType : d.designType;
+    if (!designtypes::isValid(type))
+        return;
+    const TParams& p = params();
+    const pageset_t& setup = pageSetupOf(p.pageSetups, type);
+    const defaultsRec_t& grid = p.defaults.valuesFor(setup.units);
+    if (applyPageSetup(record, setup, type, grid.gridDensityX, grid.gridDensityY) && d.designType < 0)
+        h.designType = -type;
 }
 
 } // namespace sandboxsettings

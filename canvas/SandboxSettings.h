@@ -7,6 +7,7 @@
 #include <cstdint>
 
 struct HeaderBody;
+struct ItemRecord;
 class TParams;
 
 // What a new drawing takes from the settings for new files.
@@ -32,5 +33,5 @@ RulerStyle rulerStyle();
 QString documentFolder();
 void setDocumentFolder(const QString& folder);
 // Fills a fresh header for a new drawing: units, canvas, grid, page setup.
-void setUpNewHeader(HeaderBody& header, const NewDrawingDefaults& defaults);
+void setUpNewHeader(ItemRecord& header, const NewDrawingDefaults& defaults);
 } // namespace sandboxsettings

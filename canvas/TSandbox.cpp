@@ -195,7 +195,7 @@ void TSandbox::createNewDrawing()
     ItemRecord* h = createHeader(items_);
     h->header.windowId = windowId_;
     h->header.zoom = 1.0;
-    sandboxsettings::setUpNewHeader(h->header, sandboxsettings::newDrawingDefaults());
+    sandboxsettings::setUpNewHeader(*h, sandboxsettings::newDrawingDefaults());
     recomputeScreenExtent(h->header);
     ItemRecord* grid = createItem(items_, kinds::kGrid);
     makeNewGridlines(h->header, *grid);

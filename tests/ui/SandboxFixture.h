@@ -21,6 +21,9 @@ protected:
         setScreenDpi(96, 96);
         params = std::make_unique<TParams>(screenMetrics());
         params->setDefaultUnits(1);
+        // No design type: new drawings take the plain canvas of the settings
+        // unless a test asks for a design type's page setup.
+        params->defaultDesignType = 0;
         sandboxsettings::useParams(params.get());
     }
     ~SandboxFixture() override { sandboxsettings::useParams(nullptr); }

@@ -1,5 +1,8 @@
 #include "SandboxFixture.h"
 
+#include "model/DrawingHeader.h"
+#include "output/PageSetup.h"
+
 #include "canvas/CanvasImage.h"
 #include "canvas/RulerWidget.h"
 #include "canvas/UntitledCounter.h"
@@ -41,6 +44,31 @@ TEST_F(SandboxWindow, NewDrawingTakesTheSettingsForNewFiles)
     EXPECT_EQ(grid->gridListY.size(), 5u);
     EXPECT_EQ(w->originX(), 50);
     EXPECT_EQ(w->canvasBitmap().width(), 400);
+}
+
+TEST_F(SandboxWindow, NewDrawingTakesThePageSetupOfTheDefaultDesignType)
+{
+    struct Case {
+        int defaultType;
+        int headerType;
+    };
+    for (const Case c : { Case { designtypes::kBusinessCards, 4 }, Case { -designtypes::kBusinessCards, -4 } }) {
+        SCOPED_TRACE(c.defaultType);
+        params->defaultDesignType = c.defaultType;
+        pageset_t& cards = pageSetupOf(params->pageSetups, designtypes::kBusinessCards);
+        cards.units = units::kInches;
+        cards.current().cardWidth = "3 1/2";
+        cards.current().cardHeight = "2";
+        auto w = newWindow();
+        const HeaderBody* h = w->header();
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(h->designType, c.headerType);
+        EXPECT_EQ(h->units, units::kInches);
+        EXPECT_DOUBLE_EQ(h->canvasWidth, 3.5);
+        EXPECT_DOUBLE_EQ(h->canvasHeight, 2.0);
+        EXPECT_EQ(h->screenWidth, 336);
+        EXPECT_FALSE(w->isModified());
+    }
 }
 
 TEST_F(SandboxWindow, UntitledNumbersKeepCountingAfterAWindowCloses)
