@@ -130,15 +130,21 @@ void DrawSurface::strokeWithPen(const QPainterPath& path)
     applyPenAndBrush();
 }
 
+void DrawSurface::addFigure(const QPoint* points, int count, bool closed)
+{
+    path_.moveTo(points[0]);
+    for (int i = 1; i < count; ++i)
+        path_.lineTo(points[i]);
+    if (closed)
+        path_.closeSubpath();
+}
+
 void DrawSurface::polygon(const QPoint* points, int count)
 {
     if (count < 2)
         return;
     if (pathOpen_) {
-        path_.moveTo(points[0]);
-        for (int i = 1; i < count; ++i)
-            path_.lineTo(points[i]);
-        path_.closeSubpath();
+        addFigure(points, count, true);
         return;
     }
     if (pen_.style != DrawPen::Style::Dotted) {
@@ -165,9 +171,7 @@ void DrawSurface::polyline(const QPoint* points, int count)
     if (count < 2)
         return;
     if (pathOpen_) {
-        path_.moveTo(points[0]);
-        for (int i = 1; i < count; ++i)
-            path_.lineTo(points[i]);
+        addFigure(points, count, false);
         return;
     }
     if (pen_.style == DrawPen::Style::None)

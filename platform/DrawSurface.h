@@ -101,6 +101,8 @@ private:
     const QPen& qtPen(DrawPen::Style style, int width, std::uint32_t colour);
     const QBrush& qtBrush(std::uint32_t colour);
     void applyPenAndBrush();
+    // While a path is open, figures are collected instead of drawn.
+    void addFigure(const QPoint* points, int count, bool closed);
     void strokeWithPen(const QPainterPath& path);
 
     Bitmap24& target_;
