@@ -73,17 +73,20 @@ void BM_ReadDrawing(benchmark::State& state)
     const double fileBytes = static_cast<double>(QFileInfo(drawingPath()).size());
     FixedAnswerPrompt prompt;
     double residentRatio = 0;
+    int records = 0;
     for (auto _ : state) {
         const double before = heapBytes();
         ItemList list;
         if (!readDrawing(drawingPath(), list, prompt))
             state.SkipWithError("read failed");
         residentRatio = (heapBytes() - before) / fileBytes;
+        records = countRecords(list);
         state.PauseTiming();
         freeItemList(list);
         state.ResumeTiming();
     }
     state.counters["heapPerFileByte"] = residentRatio;
+    state.counters["records"] = records;
 }
 BENCHMARK(BM_ReadDrawing)->Unit(benchmark::kMillisecond)->Iterations(5);
 
