@@ -51,10 +51,10 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1()
 {
-    // The document windows go with the document area; they must not call
-    // back into a main window that is half destroyed.
-    for (TSandbox* sandbox : mdiArea_->findChildren<TSandbox*>())
-        sandbox->disconnect(this);
+    // The children (document area, document windows, upper menu, timers) are
+    // destroyed after this; none may call back into a half-destroyed main window.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
 }
 
 void TForm1::buildLayout()

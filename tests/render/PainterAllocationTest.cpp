@@ -19,16 +19,37 @@ std::atomic<long> allocations { 0 };
 std::atomic<bool> counting { false };
 } // namespace
 
-void* operator new(std::size_t n)
+namespace {
+void* countedAlloc(std::size_t n) noexcept
 {
     if (counting)
         ++allocations;
-    if (void* p = std::malloc(n ? n : 1))
+    return std::malloc(n ? n : 1);
+}
+} // namespace
+
+// Every form is replaced, so that memory never passes between this
+// allocator and the library's (a sanitizer build reports such a mix).
+void* operator new(std::size_t n)
+{
+    if (void* p = countedAlloc(n))
         return p;
     throw std::bad_alloc();
 }
+void* operator new[](std::size_t n)
+{
+    if (void* p = countedAlloc(n))
+        return p;
+    throw std::bad_alloc();
+}
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept { return countedAlloc(n); }
+void* operator new[](std::size_t n, const std::nothrow_t&) noexcept { return countedAlloc(n); }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 using namespace renderfixture;
 
