@@ -2,6 +2,9 @@
 
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
+#include "platform/Bitmap24.h"
+
+#include <cmath>
 
 namespace {
 
@@ -95,13 +98,24 @@ void drawOutline(DrawSurface& surface, const Outline& outline, std::int32_t line
     }
 }
 
+namespace {
+// Distance from `centre` to the farthest corner of the surface's bitmap.
+double reachFrom(DrawSurface& surface, QPoint centre)
+{
+    const double w = surface.bitmap().width(), h = surface.bitmap().height();
+    const double dx = std::max(std::abs(centre.x() - 0.0), std::abs(centre.x() - w));
+    const double dy = std::max(std::abs(centre.y() - 0.0), std::abs(centre.y() - h));
+    return std::hypot(dx, dy);
+}
+} // namespace
+
 void drawShape(DrawSurface& surface, const ItemRecord& item, const DeviceMapping& mapping, int penWidth)
 {
     thread_local std::vector<DeviceEntry> entries;
     thread_local Outline outline;
     mapEntries(entries, item, mapping);
     buildOutline(outline, item.body.kind, entries.data(), int(entries.size()), item.body.sides,
-        item.body.shapeVariant);
+        item.body.shapeVariant, entries.empty() ? 0.0 : reachFrom(surface, entries.front().anchor));
     drawOutline(surface, outline, item.body.lineColor, item.body.fillColor, penWidth);
 }
 

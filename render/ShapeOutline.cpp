@@ -87,21 +87,24 @@ void buildRing(Outline& out, QPoint centre, QPoint first, int vertices, double s
     out.primitive = Outline::Primitive::Polygon;
 }
 
-void buildPolygon(Outline& out, const DeviceEntry* entries, int count, int sides)
+void buildPolygon(Outline& out, const DeviceEntry* entries, int count, int sides, double reach)
 {
     if (count < 2 || sides < kMinSides || sides > kMaxSides)
         return;
     const double r = distanceOf(entries[0].anchor, entries[1].anchor);
+    sides = drawnSides(sides, r, reach);
     buildRing(out, entries[0].anchor, entries[1].anchor, sides, 2 * pi / sides, r, r);
 }
 
-void buildStar(Outline& out, const DeviceEntry* entries, int count, int sides)
+void buildStar(Outline& out, const DeviceEntry* entries, int count, int sides, double reach)
 {
     if (count < 3 || sides < kMinSides || sides > kMaxSides)
         return;
     const QPoint c = entries[0].anchor;
-    buildRing(out, c, entries[1].anchor, 2 * sides, pi / sides, distanceOf(c, entries[1].anchor),
-        distanceOf(c, entries[2].anchor));
+    const double outer = distanceOf(c, entries[1].anchor);
+    const double inner = distanceOf(c, entries[2].anchor);
+    sides = drawnSides(sides, std::max(outer, inner), reach);
+    buildRing(out, c, entries[1].anchor, 2 * sides, pi / sides, outer, inner);
 }
 
 void buildPieOrArc(Outline& out, const DeviceEntry* entries, int count, bool pie)
@@ -189,8 +192,21 @@ void sampleArc(std::vector<QPoint>& out, QPoint centre, QPoint start, QPoint end
     out.push_back(pointAt(centre, radius, b + s));
 }
 
+int drawnSides(int sides, double radius, double reach)
+{
+    // Half a pixel between neighbours along the circle within reach, and a
+    // sagitta of at most half a pixel on the full radius.
+    if (!std::isfinite(reach))
+        return sides;
+    const double seen = std::min(radius, reach);
+    const double limit = std::max(4 * pi * seen, pi * std::sqrt(std::max(radius, 0.0)));
+    if (!(limit < sides))
+        return sides;
+    return std::max(kMinSides, static_cast<int>(std::ceil(limit)));
+}
+
 void buildOutline(Outline& out, std::int32_t kind, const DeviceEntry* entries, int count, int sides,
-    int shapeVariant)
+    int shapeVariant, double reach)
 {
     out.clear();
     switch (kind) {
@@ -207,10 +223,10 @@ void buildOutline(Outline& out, std::int32_t kind, const DeviceEntry* entries, i
         buildEllipse(out, entries, count);
         break;
     case kinds::kPolygon:
-        buildPolygon(out, entries, count, sides);
+        buildPolygon(out, entries, count, sides, reach);
         break;
     case kinds::kStar:
-        buildStar(out, entries, count, sides);
+        buildStar(out, entries, count, sides, reach);
         break;
     case kinds::kPie:
     case kinds::kArc:

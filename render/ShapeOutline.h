@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+
 #include <QPoint>
 
 #include <cstdint>
@@ -55,8 +57,19 @@ constexpr double kDefaultCurveTension = 0.27614237;
 // Builds the outline of a shape of the given kind from its entries in device
 // pixels. Kinds that are not shapes, too few points and side counts outside
 // 3 .. 1024000 give Primitive::Nothing.
+//
+// `reach` is how far from a polygon's or star's centre anything can be seen
+// (the distance to the target's farthest corner): corners packed closer than
+// half a pixel there are left out, since they only cost drawing time.
 void buildOutline(Outline& out, std::int32_t kind, const DeviceEntry* entries, int count, int sides,
-    int shapeVariant);
+    int shapeVariant, double reach = std::numeric_limits<double>::infinity());
+
+// The number of corners worth drawing for a ring of `sides` corners whose
+// radii reach `radius` (the larger one), seen to distance `reach` from its
+// centre: enough that neighbours are at most half a pixel apart within
+// reach and that no edge strays more than half a pixel from the true ring.
+// An infinite reach keeps every corner.
+int drawnSides(int sides, double radius, double reach);
 
 // The arc samples of a pie or arc (without the pie's closing points): P2, the
 // intermediate samples with repeats dropped, then the end on the ray to P3.

@@ -15,7 +15,7 @@ TAVELLE_BUILD_TARGETS=fuzz_all CC=clang CXX=clang++ "$here/scripts/setup.sh" "$h
   -DCMAKE_CXX_COMPILER=clang++ -DTAVELLE_FUZZ=ON -DTAVELLE_BENCH=OFF
 seconds=${FUZZ_SECONDS:-60}
 for target in "$here"/build-fuzz/fuzz/fuzz_*; do
-  [[ -x $target ]] || continue
+  [[ -f $target && -x $target ]] || continue
   name=$(basename "$target")
   corpus="$here/build-fuzz/corpus/$name"
   mkdir -p "$corpus"

@@ -91,3 +91,24 @@ TEST(ShapeDrawing, ShapesOutsideTheBitmapOrDegenerateDrawNothingHarmful)
 }
 
 } // namespace
+
+// A star of a million spikes whose corners lie millions of pixels out took
+// minutes to fill; corners closer than half a pixel within sight are dropped.
+TEST(RingDetail, CornersTooDenseToSeeAreLeftOut)
+{
+    struct Case {
+        int sides;
+        double radius, reach;
+        int drawn;
+    };
+    const Case cases[] = {
+        { 12, 50, 800, 12 },                    // ordinary shapes keep every corner
+        { 1024000, 50, 800, 629 },              // a small ring: 4 pi r
+        { 1024000, 6619254, 760, 9551 },        // huge ring seen close to its centre
+        { 1024000, 2e9, 760, 140496 },          // the sagitta bound takes over
+        { 1024000, 0, 760, 3 },                 // a point: three corners draw the same dot
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(drawnSides(c.sides, c.radius, c.reach), c.drawn) << c.radius;
+    EXPECT_EQ(drawnSides(1024000, 6619254, std::numeric_limits<double>::infinity()), 1024000);
+}
