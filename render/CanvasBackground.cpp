@@ -82,14 +82,22 @@ void drawBrochureFolds(DrawSurface& s, const GuideMap& m)
 {
     const HeaderBody& h = m.h;
     s.setPen(guidePen(true));
+    // Folds lie on the paper; a damaged header's column count must not send
+    // the loop on through billions of folds beyond it.
     if (h.columnFold && h.columns >= 2)
         for (int k = 1; k < h.columns; ++k) {
-            const int x = m.unitX(h.leftMargin + k * h.cardWidth);
+            const double at = h.leftMargin + k * h.cardWidth;
+            if (at > h.paperWidth || (h.cardWidth <= 0 && k > 1))
+                break;
+            const int x = m.unitX(at);
             line(s, m.device(x, 0), m.device(x, m.unitY(h.paperHeight)));
         }
     if (h.rowFold && h.rows >= 2)
         for (int k = 1; k < h.rows; ++k) {
-            const int y = m.unitY(h.topMargin + k * h.cardHeight);
+            const double at = h.topMargin + k * h.cardHeight;
+            if (at > h.paperHeight || (h.cardHeight <= 0 && k > 1))
+                break;
+            const int y = m.unitY(at);
             line(s, m.device(0, y), m.device(m.unitX(h.paperWidth), y));
         }
 }

@@ -105,6 +105,10 @@ TEST(PainterGuides, PageGuidesOfEachDesignType)
         { "brochure of three columns", 10, false, true, 1, 3,
             { { true, 250, 5, 145, Look::Solid }, { true, 100, 5, 145, Look::Dotted },
                 { true, 180, 5, 145, Look::Dotted }, { true, 260, 5, 145, Look::None } } },
+        // A damaged header once kept the painter drawing folds for minutes.
+        { "brochure with a damaged column count", 10, true, true, 2147483647, 2147483647,
+            { { true, 100, 5, 145, Look::Dotted }, { true, 180, 5, 145, Look::Dotted },
+                { false, 90, 5, 245, Look::Dotted } } },
     };
     for (const Case& k : cases) {
         Canvas c;
