@@ -288,6 +288,8 @@ bool loadTails(RecordReader& in, ItemRecord& r, LoadState& s, std::vector<std::u
             for (std::size_t at = 0; at + sizeof(StoredGridline) <= scratch.size(); at += sizeof(StoredGridline)) {
                 StoredGridline g;
                 std::memcpy(&g, scratch.data() + at, sizeof g);
+                // The anchor rectangle must fit the integer range.
+                g.coordinate = std::clamp(g.coordinate, INT32_MIN + kAnchorHalf, INT32_MAX - kAnchorHalf - 1);
                 if (g.axis == 1)
                     r.gridListX.push_back({ 0, 0, g.coordinate - kAnchorHalf, 1, g.coordinate + kAnchorHalf + 1, 12 });
                 else if (g.axis == 2)

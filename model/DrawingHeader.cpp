@@ -65,8 +65,9 @@ void recomputeScreenExtent(HeaderBody& h)
 {
     h.screenX1 = roundEven(h.canvasLeft * h.pixelsPerUnitX * h.zoom);
     h.screenY1 = roundEven(h.zoom * h.canvasTop * h.pixelsPerUnitY);
-    h.screenX2 = roundEven(h.zoom * h.pixelsPerUnitX * h.canvasWidth) + h.screenX1;
-    h.screenY2 = roundEven(h.zoom * h.pixelsPerUnitY * h.canvasHeight) + h.screenY1;
+    // Added as reals and saturated, so a damaged header cannot overflow.
+    h.screenX2 = roundEven(double(roundEven(h.zoom * h.pixelsPerUnitX * h.canvasWidth)) + h.screenX1);
+    h.screenY2 = roundEven(double(roundEven(h.zoom * h.pixelsPerUnitY * h.canvasHeight)) + h.screenY1);
     h.screenMinX = std::min(h.screenX1, h.screenX2);
     h.screenMaxX = std::max(h.screenX1, h.screenX2);
     h.screenMinY = std::min(h.screenY1, h.screenY2);

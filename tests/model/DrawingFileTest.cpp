@@ -437,3 +437,29 @@ TEST_F(DrawingFileTest, LoadingRescalesToTheScreen)
 }
 
 } // namespace
+
+namespace {
+
+// Values at the ends of the integer range once overflowed while the header's
+// extent and the gridline anchors were worked out (the sanitizer build shows it).
+TEST_F(DrawingFileTest, ExtremeHeaderAndGridValuesSaturate)
+{
+    FileBuilder file;
+    file.record(kinds::kHeader, [](ItemBody& b) {
+            auto& h = reinterpret_cast<HeaderBody&>(b);
+            h.canvasLeft = 2e9;
+            h.canvasWidth = 2e9;
+        })
+        .record(kinds::kGrid, [](ItemBody& b) { b.tailLength = 16; })
+        .int32(1).int32(INT32_MAX)
+        .int32(2).int32(INT32_MIN);
+    ItemList list;
+    ASSERT_TRUE(load(file, list));
+    EXPECT_EQ(findHeader(list)->header.screenX2, INT32_MAX);
+    const ItemRecord* grid = findFirstOfKind(list, kinds::kGrid);
+    ASSERT_EQ(grid->gridListX.size(), 1u);
+    EXPECT_EQ(grid->gridListX[0].right, INT32_MAX);
+    EXPECT_EQ(grid->gridListY[0].top, INT32_MIN);
+}
+
+} // namespace
