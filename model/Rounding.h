@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
@@ -20,3 +21,11 @@ inline std::int32_t roundEven(double v)
 }
 
 inline bool nearlyEqual(double a, double b) { return std::fabs(a - b) < 0.0001; }
+
+// Integer arithmetic on coordinates that a damaged file may put at the ends
+// of the 32-bit range: done wide, then held to the range.
+inline std::int32_t clampToInt32(std::int64_t v)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+inline std::int32_t addClamped(std::int64_t a, std::int64_t b) { return clampToInt32(a + b); }

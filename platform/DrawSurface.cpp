@@ -1,5 +1,7 @@
 #include "platform/DrawSurface.h"
 
+#include "model/Rounding.h"
+
 
 #include <algorithm>
 #include <cstdlib>
@@ -208,7 +210,8 @@ void DrawSurface::ellipse(int left, int top, int right, int bottom)
         std::swap(left, right);
     if (bottom < top)
         std::swap(top, bottom);
-    const QRect box(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
+    const QRect box(left, top, clampToInt32(std::max<std::int64_t>(0, std::int64_t(right) - left - 1)),
+        clampToInt32(std::max<std::int64_t>(0, std::int64_t(bottom) - top - 1)));
     if (pathOpen_) {
         path_.addEllipse(box);
         return;

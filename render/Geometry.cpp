@@ -8,10 +8,7 @@
 
 using std::numbers::pi;
 
-int saturatingAdd(std::int64_t a, std::int64_t b)
-{
-    return int(std::clamp<std::int64_t>(a + b, INT32_MIN, INT32_MAX));
-}
+int saturatingAdd(std::int64_t a, std::int64_t b) { return addClamped(a, b); }
 
 double angleOf(QPoint a, QPoint b)
 {

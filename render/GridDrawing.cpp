@@ -47,13 +47,13 @@ void drawGridlines(CanvasView& view, PaintRect clip)
     if (h.showGridX)
         for (const Gridline& g : grid->gridListX)
             if (g.deleted == 0) {
-                const int x = roundEven(h.zoom * verticalPosition(g)) - view.tileX - h.screenMinX;
+                const int x = addClamped(roundEven(h.zoom * verticalPosition(g)), -std::int64_t(view.tileX) - h.screenMinX);
                 line(s, x, 0, x, ht);
             }
     if (h.showGridY)
         for (const Gridline& g : grid->gridListY)
             if (g.deleted == 0) {
-                const int y = roundEven(h.zoom * horizontalPosition(g)) - view.tileY - h.screenMinY;
+                const int y = addClamped(roundEven(h.zoom * horizontalPosition(g)), -std::int64_t(view.tileY) - h.screenMinY);
                 line(s, 0, y, w, y);
             }
 }

@@ -20,9 +20,10 @@ constexpr std::int32_t kSolidDash = 2147483647;
 
 DashList builtInDashes(int pattern, int u)
 {
-    const int dash = 6 * u > 4 ? 6 * u : 6;
-    const int gap = 2 * u > 0 ? 2 * u : 2;
-    const int spacer = 2 * u > 2 ? 2 * u : 3;
+    const std::int64_t w = u; // a damaged weight can make u huge
+    const int dash = clampToInt32(6 * w > 4 ? 6 * w : 6);
+    const int gap = clampToInt32(2 * w > 0 ? 2 * w : 2);
+    const int spacer = clampToInt32(2 * w > 2 ? 2 * w : 3);
     switch (pattern) {
     case 1:
         return { 2, { std::max(u, 1), std::max(2 * u, 1) } };

@@ -3,6 +3,7 @@
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
+#include "model/Rounding.h"
 #include "model/ScreenMetrics.h"
 #include "platform/Bitmap24.h"
 #include "platform/DrawSurface.h"
@@ -164,7 +165,8 @@ PaintRect paintBox(const ItemRecord& item)
         return box;
     const int f = roundEven(b.lineWeight * screenMetrics().pixelsPerMmX());
     if (f > 1)
-        box = { box.left - f, box.top - f, box.right + f, box.bottom + f };
+        box = { addClamped(box.left, -f), addClamped(box.top, -f), addClamped(box.right, f),
+            addClamped(box.bottom, f) };
     return box;
 }
 

@@ -114,12 +114,12 @@ void textBox(ItemRecord& item, int anchorMarkSize)
         minY = std::min(minY, roundEven(ys[i]));
         maxY = std::max(maxY, roundEven(ys[i]));
     }
-    b.minX = minX - grow;
-    b.maxX = maxX + grow;
-    b.minY = minY - grow;
-    b.maxY = maxY + grow;
-    b.spanX = std::abs(b.x2 - b.x1);
-    b.spanY = std::abs(b.y2 - b.y1);
+    b.minX = addClamped(minX, -grow);
+    b.maxX = addClamped(maxX, grow);
+    b.minY = addClamped(minY, -grow);
+    b.maxY = addClamped(maxY, grow);
+    b.spanX = clampToInt32(std::llabs(std::int64_t(b.x2) - b.x1));
+    b.spanY = clampToInt32(std::llabs(std::int64_t(b.y2) - b.y1));
     b.length = roundEven(std::sqrt(double(b.spanX) * b.spanX + double(b.spanY) * b.spanY));
 }
 
