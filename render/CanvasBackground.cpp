@@ -7,6 +7,7 @@
 #include "render/CanvasView.h"
 #include "render/PaintTarget.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -82,10 +83,11 @@ void drawBrochureFolds(DrawSurface& s, const GuideMap& m)
 {
     const HeaderBody& h = m.h;
     s.setPen(guidePen(true));
-    // Folds lie on the paper; a damaged header's column count must not send
-    // the loop on through billions of folds beyond it.
+    // Folds lie on the paper, and a sheet has a handful of them: a damaged
+    // header's counts and sizes must not send the loop through billions.
+    constexpr int kMostFolds = 4096;
     if (h.columnFold && h.columns >= 2)
-        for (int k = 1; k < h.columns; ++k) {
+        for (int k = 1; k < std::min(h.columns, kMostFolds); ++k) {
             const double at = h.leftMargin + k * h.cardWidth;
             if (at > h.paperWidth || (h.cardWidth <= 0 && k > 1))
                 break;
@@ -93,7 +95,7 @@ void drawBrochureFolds(DrawSurface& s, const GuideMap& m)
             line(s, m.device(x, 0), m.device(x, m.unitY(h.paperHeight)));
         }
     if (h.rowFold && h.rows >= 2)
-        for (int k = 1; k < h.rows; ++k) {
+        for (int k = 1; k < std::min(h.rows, kMostFolds); ++k) {
             const double at = h.topMargin + k * h.cardHeight;
             if (at > h.paperHeight || (h.cardHeight <= 0 && k > 1))
                 break;

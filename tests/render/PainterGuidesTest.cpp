@@ -217,3 +217,20 @@ TEST(PainterGrid, GridlinesLieUnderTheItems)
     EXPECT_EQ(c.bitmap.pixel(50, 50), 0x0000FFu);
     EXPECT_EQ(c.bitmap.pixel(50, 100), kGridBlue);
 }
+
+// A damaged header with a vanishing card width and a huge column count once
+// drew folds for minutes; the same fold is drawn a bounded number of times.
+TEST(PainterGuides, VanishingCardWidthDrawsFoldsInBoundedTime)
+{
+    Canvas c;
+    HeaderBody& h = c.h();
+    h.designType = 10;
+    h.paperWidth = 250;
+    h.paperHeight = 150;
+    h.cardWidth = 1e-9;
+    h.cardHeight = 1e-9;
+    h.columnFold = h.rowFold = 1;
+    h.columns = h.rows = 2147483647;
+    paintCanvasBackground(c.view, { 0, 0, 301, 201 });
+    EXPECT_GT(c.countColumn(0, 5, 145, kSilver), 0);
+}
