@@ -482,23 +482,20 @@ void syncPixelCoordinates(ItemRecord* record)
     b.y2 = roundEven(b.posY2 / s.pixelsPerMmY());
     // Wide arithmetic: coordinates from a damaged file may be near the limits.
     const std::int64_t x1 = b.x1, y1 = b.y1, x2 = b.x2, y2 = b.y2;
-    auto clamp32 = [](std::int64_t v) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-    };
     b.minX = static_cast<std::int32_t>(std::min(x1, x2));
     b.maxX = static_cast<std::int32_t>(std::max(x1, x2));
     b.minY = static_cast<std::int32_t>(std::min(y1, y2));
     b.maxY = static_cast<std::int32_t>(std::max(y1, y2));
-    b.spanX = clamp32(std::llabs(x2 - x1));
-    b.spanY = clamp32(std::llabs(y2 - y1));
+    b.spanX = clampToInt32(std::llabs(x2 - x1));
+    b.spanY = clampToInt32(std::llabs(y2 - y1));
     if (b.kind == kinds::kClip && b.clipShape == 2) {
         const double dx = static_cast<double>(x1 - x2), dy = static_cast<double>(y1 - y2);
         const std::int64_t r = roundEven(std::sqrt(dx * dx + dy * dy));
-        b.minX = clamp32(x1 - r);
-        b.maxX = clamp32(x1 + r);
-        b.minY = clamp32(y1 - r);
-        b.maxY = clamp32(y1 + r);
-        b.spanX = b.spanY = clamp32(2 * r);
+        b.minX = clampToInt32(x1 - r);
+        b.maxX = clampToInt32(x1 + r);
+        b.minY = clampToInt32(y1 - r);
+        b.maxY = clampToInt32(y1 + r);
+        b.spanX = b.spanY = clampToInt32(2 * r);
     }
     const double sx = b.spanX, sy = b.spanY;
     b.length = roundEven(std::sqrt(sx * sx + sy * sy));

@@ -1,12 +1,14 @@
 #include "output/FactoryPageSetup.h"
 
+#include "model/DrawingHeader.h"
+
 namespace {
 
 using namespace designtypes;
 
-constexpr int kPixels = 1;
-constexpr int kMillimetres = 2;
-constexpr int kInches = 3;
+using units::kInches;
+using units::kMillimetres;
+using units::kPixels;
 
 // One set as a row of a table: nullptr leaves a text empty.
 struct SetRow {

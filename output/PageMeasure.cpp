@@ -1,11 +1,13 @@
 #include "output/PageMeasure.h"
 
+#include "model/DrawingHeader.h"
+
 #include <cmath>
 #include <optional>
 
 namespace {
 
-constexpr int kInches = 3;
+using units::kInches;
 
 std::optional<double> parseDecimal(const QString& text)
 {

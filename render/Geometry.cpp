@@ -8,8 +8,6 @@
 
 using std::numbers::pi;
 
-int saturatingAdd(std::int64_t a, std::int64_t b) { return addClamped(a, b); }
-
 double angleOf(QPoint a, QPoint b)
 {
     if (a.y() == b.y())
@@ -29,7 +27,7 @@ double distanceOf(QPoint a, QPoint b)
 
 QPoint pointAt(QPoint c, double d, double t)
 {
-    return QPoint(saturatingAdd(c.x(), roundEven(d * std::cos(t))), saturatingAdd(c.y(), -std::int64_t(roundEven(d * std::sin(t)))));
+    return QPoint(addClamped(c.x(), roundEven(d * std::cos(t))), addClamped(c.y(), -std::int64_t(roundEven(d * std::sin(t)))));
 }
 
 Foot footOf(QPoint a, QPoint b, QPoint p)

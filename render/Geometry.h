@@ -21,8 +21,6 @@ struct Foot {
 // (|dx| <= 2) and near-horizontal ones snap to the axis.
 Foot footOf(QPoint a, QPoint b, QPoint p);
 
-// Adds without wrapping: results beyond the 32-bit range stick at its ends.
-int saturatingAdd(std::int64_t a, std::int64_t b);
 
 // Whether a direction in whole degrees is nearer the vertical than the
 // horizontal; the exact diagonals count as horizontal, so a point constrained

@@ -18,12 +18,7 @@ struct DeviceMapping {
 
     QPoint map(std::int32_t x, std::int32_t y) const
     {
-        return QPoint(clampInt(std::int64_t(roundEven(x * scaleX)) + offsetX),
-            clampInt(std::int64_t(roundEven(y * scaleY)) + offsetY));
-    }
-
-    static int clampInt(std::int64_t v)
-    {
-        return int(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+        return QPoint(clampToInt32(std::int64_t(roundEven(x * scaleX)) + offsetX),
+            clampToInt32(std::int64_t(roundEven(y * scaleY)) + offsetY));
     }
 };

@@ -131,7 +131,7 @@ void constrainToDirection(QPoint a, QPoint& p, double degrees)
     const double r = degrees * pi / 180;
     const int whole = roundEven(degrees);
     if (isSteepDirection(whole))
-        p.setX(saturatingAdd(roundEven(double(std::int64_t(a.y()) - p.y()) / std::tan(r)), a.x()));
+        p.setX(addClamped(roundEven(double(std::int64_t(a.y()) - p.y()) / std::tan(r)), a.x()));
     else
-        p.setY(saturatingAdd(roundEven(std::tan(r) * double(std::int64_t(a.x()) - p.x())), a.y()));
+        p.setY(addClamped(roundEven(std::tan(r) * double(std::int64_t(a.x()) - p.x())), a.y()));
 }

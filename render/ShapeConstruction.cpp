@@ -83,7 +83,6 @@ Extent outlineExtent(const ItemRecord& item)
     return box;
 }
 
-std::int32_t clamp32(std::int64_t v) { return std::int32_t(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 } // namespace
 
@@ -108,9 +107,9 @@ std::array<QPoint, 4> rectangleCorners(QPoint a, QPoint b, QPoint c)
     } else {
         const int whole = roundEven(d);
         if (isSteepDirection(whole))
-            moved.setX(saturatingAdd(b.x(), roundEven(double(b.y() - std::int64_t(c.y())) / std::tan(t))));
+            moved.setX(addClamped(b.x(), roundEven(double(b.y() - std::int64_t(c.y())) / std::tan(t))));
         else
-            moved.setY(saturatingAdd(b.y(), roundEven(std::tan(t) * double(b.x() - std::int64_t(c.x())))));
+            moved.setY(addClamped(b.y(), roundEven(std::tan(t) * double(b.x() - std::int64_t(c.x())))));
     }
     return { a, b, moved, pointAt(moved, distanceOf(a, b), t + pi / 2) };
 }
@@ -156,17 +155,17 @@ void shapeBox(ItemRecord& item, int handleWidth, int handleHeight)
         return;
     const std::int64_t h = std::max({ item.body.penWidth, handleWidth / 2, handleHeight / 2 });
     ItemBody& b = item.body;
-    b.x1 = clamp32(box.left - h);
-    b.y1 = clamp32(box.top - h);
-    b.x2 = clamp32(box.right + h);
-    b.y2 = clamp32(box.bottom + h);
+    b.x1 = clampToInt32(box.left - h);
+    b.y1 = clampToInt32(box.top - h);
+    b.x2 = clampToInt32(box.right + h);
+    b.y2 = clampToInt32(box.bottom + h);
     syncRealCoordinates(&item);
     b.minX = std::min(b.x1, b.x2);
     b.maxX = std::max(b.x1, b.x2);
     b.minY = std::min(b.y1, b.y2);
     b.maxY = std::max(b.y1, b.y2);
     const std::int64_t sx = std::llabs(std::int64_t(b.x2) - b.x1), sy = std::llabs(std::int64_t(b.y2) - b.y1);
-    b.spanX = clamp32(sx);
-    b.spanY = clamp32(sy);
+    b.spanX = clampToInt32(sx);
+    b.spanY = clampToInt32(sy);
     b.length = roundEven(std::sqrt(double(sx) * double(sx) + double(sy) * double(sy)));
 }

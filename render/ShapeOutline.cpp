@@ -42,8 +42,8 @@ void buildCircle(Outline& out, const DeviceEntry* entries, int count)
         return;
     const QPoint c = entries[0].anchor;
     const int r = roundEven(distanceOf(c, entries[1].anchor));
-    out.box = { saturatingAdd(c.x(), -std::int64_t(r)), saturatingAdd(c.y(), -std::int64_t(r)),
-        saturatingAdd(c.x(), r), saturatingAdd(c.y(), r) };
+    out.box = { addClamped(c.x(), -std::int64_t(r)), addClamped(c.y(), -std::int64_t(r)),
+        addClamped(c.x(), r), addClamped(c.y(), r) };
     out.primitive = Outline::Primitive::Ellipse;
 }
 
@@ -62,7 +62,7 @@ void buildEllipse(Outline& out, const DeviceEntry* entries, int count)
         { a, 0 }, { a, ky }, { kx, b }, { 0, b }, { -kx, b }, { -a, ky } };
     std::int64_t minX = INT_MAX, minY = INT_MAX, maxX = -INT_MAX, maxY = -INT_MAX;
     for (const auto& o : offsets) {
-        const QPoint q(saturatingAdd(p1.x(), o[0]), saturatingAdd(p1.y(), o[1]));
+        const QPoint q(addClamped(p1.x(), o[0]), addClamped(p1.y(), o[1]));
         const QPoint r = pointAt(p1, distanceOf(p1, q), angleOf(p1, q) + theta);
         out.points.push_back(r);
         minX = std::min<std::int64_t>(minX, r.x()), maxX = std::max<std::int64_t>(maxX, r.x());

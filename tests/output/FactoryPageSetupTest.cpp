@@ -1,3 +1,4 @@
+#include "model/DrawingHeader.h"
 #include "output/FactoryPageSetup.h"
 #include "output/PageMeasure.h"
 
@@ -7,9 +8,9 @@ namespace {
 
 using namespace designtypes;
 
-constexpr int kPixels = 1;
-constexpr int kMm = 2;
-constexpr int kInches = 3;
+using units::kInches;
+using units::kPixels;
+constexpr int kMm = units::kMillimetres;
 
 // The values a factory set must carry; texts not named here are checked elsewhere.
 struct SetCase {

@@ -1,12 +1,13 @@
+#include "model/DrawingHeader.h"
 #include "output/PageMeasure.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int kPixels = 1;
-constexpr int kMm = 2;
-constexpr int kInches = 3;
+using units::kInches;
+using units::kPixels;
+constexpr int kMm = units::kMillimetres;
 
 struct MeasureCase {
     const char* text;
