@@ -1,6 +1,6 @@
 #include "canvas/FileCommands.h"
 
-#include "canvas/SandboxSettings.h"
+#include "canvas/DocumentSettings.h"
 #include "model/DrawingFile.h"
 #include "model/UserPrompt.h"
 #include "platform/widgets/DialogServices.h"
@@ -17,7 +17,7 @@ FileDialogs::Request drawingRequest(const QString& title, const QString& initial
 {
     FileDialogs::Request r;
     r.title = title;
-    const QString folder = sandboxsettings::documentFolder();
+    const QString folder = documentsettings::documentFolder();
     if (QFileInfo(folder).isDir())
         r.folder = folder;
     r.initialName = initialName;
@@ -57,7 +57,7 @@ QString openFileDialog(QWidget* parent, const std::function<void(const QString&)
     if (chosen.trimmed().isEmpty())
         return {};
     const QString path = QDir::cleanPath(QFileInfo(chosen.trimmed()).absoluteFilePath());
-    sandboxsettings::setDocumentFolder(QFileInfo(path).absolutePath());
+    documentsettings::setDocumentFolder(QFileInfo(path).absolutePath());
     if (recordRecent)
         recordRecent(path);
     lastOpened = path;
@@ -74,7 +74,7 @@ bool saveDocumentAs(QWidget* parent, DocumentFile& document, const QString& init
     if (chosen.trimmed().isEmpty())
         return false;
     const QString path = expandedPath(chosen);
-    sandboxsettings::setDocumentFolder(QFileInfo(path).absolutePath());
+    documentsettings::setDocumentFolder(QFileInfo(path).absolutePath());
     if (QFileInfo::exists(path)
         && DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
                QString::fromLatin1(filetext::kReplace), UserPrompt::Buttons::YesNo)

@@ -6,7 +6,7 @@
 #include "platform/widgets/OpenRequestMacro.h"
 #include "platform/widgets/OpenRequestServer.h"
 #include "shell/StartupTiming.h"
-#include "shell/TForm1.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -75,9 +75,9 @@ int runEditor(int argc, char** argv)
     QApplication::setWindowIcon(appIcon());
     setUpScreenDpi(options.dpi);
 
-    TForm1 window;
+    MainWindow window;
     OpenRequestServer server;
-    QObject::connect(&server, &OpenRequestServer::macroReceived, &window, &TForm1::DdeServerConv1ExecuteMacro);
+    QObject::connect(&server, &OpenRequestServer::macroReceived, &window, &MainWindow::DdeServerConv1ExecuteMacro);
     server.listen(openRequestSocketName());
 
     watchStartupTiming(window, options.timing);

@@ -3,7 +3,7 @@
 #include "platform/SettingsStore.h"
 #include "model/RecentFiles.h"
 #include "shell/settings/SettingsIO.h"
-#include "shell/settings/TParams.h"
+#include "shell/settings/Preferences.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ namespace {
 // The preferences and their file, for the life of the process.
 struct ShellState {
     std::unique_ptr<SettingsStore> store;
-    TParams params;
+    Preferences params;
     // The tool new document windows start with; kept for the run.
     int currentTool = 0;
 
@@ -33,7 +33,7 @@ void load()
 {
     ShellState& s = state();
     s.store = std::make_unique<SettingsStore>();
-    s.params = TParams();
+    s.params = Preferences();
     s.store->load();
     loadSettings(s.params, *s.store);
     // Keep the list 16 long whatever the file held.
@@ -51,7 +51,7 @@ void save()
         saveSettings(s.params, *s.store);
 }
 
-TParams& params()
+Preferences& params()
 {
     return state().params;
 }

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-class TParams;
+class Preferences;
 
 // The one place where the main window reads and writes the settings: the
 // recently used files, the help-page switches and the tool new windows start
@@ -11,12 +11,12 @@ namespace shellsettings {
 
 inline constexpr int kHelpSwitchCount = 42;
 
-// Reads the settings file into the process's TParams, and writes it back.
+// Reads the settings file into the process's Preferences, and writes it back.
 void load();
 void save();
 
 // The user's preferences for this run.
-TParams& params();
+Preferences& params();
 
 // The 16 recently used files, entry 0 the most recent (see RecentFiles.h).
 QStringList& recentFiles();

@@ -1,19 +1,19 @@
 #include "shell/SidePanel.h"
 
-#include "panels/TToolbox.h"
+#include "panels/ToolPalette.h"
 #include "shell/PageHistory.h"
 
 #include <QVBoxLayout>
 
 SidePanel::SidePanel(QWidget* parent)
     : QWidget(parent)
-    , toolbox_(new TToolbox(this))
+    , toolPalette_(new ToolPalette(this))
     , layout_(new QVBoxLayout(this))
 {
     setObjectName(QStringLiteral("sidePanel"));
     layout_->setContentsMargins(0, 0, 0, 0);
-    layout_->addWidget(toolbox_);
-    toolbox_->hide();
+    layout_->addWidget(toolPalette_);
+    toolPalette_->hide();
 }
 
 bool SidePanel::show(int page)
@@ -29,12 +29,12 @@ bool SidePanel::show(int page)
         frame_ = nullptr;
     }
     if (next) {
-        toolbox_->hide();
+        toolPalette_->hide();
         frame_ = next;
         layout_->addWidget(frame_);
         frame_->show();
     } else {
-        toolbox_->show();
+        toolPalette_->show();
     }
     page_ = page;
     return true;

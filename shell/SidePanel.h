@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class TToolbox;
+class ToolPalette;
 class QVBoxLayout;
 
 // The left side panel's page area: the tool palette, which always exists and
@@ -19,7 +19,7 @@ public:
 
     explicit SidePanel(QWidget* parent = nullptr);
 
-    TToolbox* toolbox() const { return toolbox_; }
+    ToolPalette* toolPalette() const { return toolPalette_; }
     QWidget* currentFrame() const { return frame_; }
     int currentPage() const { return page_; }
 
@@ -29,7 +29,7 @@ public:
     bool show(int page);
 
 private:
-    TToolbox* toolbox_;
+    ToolPalette* toolPalette_;
     QWidget* frame_ = nullptr;
     QVBoxLayout* layout_;
     FrameFactory factory_;

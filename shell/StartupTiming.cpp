@@ -1,7 +1,7 @@
 #include "shell/StartupTiming.h"
 
-#include "canvas/TSandbox.h"
-#include "shell/TForm1.h"
+#include "canvas/DocumentWindow.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,28 +37,28 @@ qint64 editorUptimeMs()
     return editorClock().isValid() ? editorClock().elapsed() : 0;
 }
 
-void watchStartupTiming(TForm1& window, const TimingRequest& request)
+void watchStartupTiming(MainWindow& window, const TimingRequest& request)
 {
     if (!request.enabled)
         return;
     const int zoom = request.zoomPercent;
     QObject::connect(window.documentArea(), &QMdiArea::subWindowActivated, &window,
         [&window, zoom](QMdiSubWindow* sub) {
-            auto* sandbox = sub ? qobject_cast<TSandbox*>(sub->widget()) : nullptr;
-            if (!sandbox || sandbox->property("timed").toBool())
+            auto* docWindow = sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr;
+            if (!docWindow || docWindow->property("timed").toBool())
                 return;
-            sandbox->setProperty("timed", true);
+            docWindow->setProperty("timed", true);
             // The first paint lands once the event loop has drawn the window.
-            QTimer::singleShot(0, sandbox, [&window, sandbox, zoom] {
-                sandbox->repaint();
-                report("first paint", editorUptimeMs(), sandbox->title());
+            QTimer::singleShot(0, docWindow, [&window, docWindow, zoom] {
+                docWindow->repaint();
+                report("first paint", editorUptimeMs(), docWindow->title());
                 if (zoom <= 0) {
                     QApplication::exit(0);
                     return;
                 }
                 const qint64 start = editorUptimeMs();
                 window.zoomToPercent(zoom);
-                sandbox->repaint();
+                docWindow->repaint();
                 report("zoom repaint", editorUptimeMs() - start);
                 QApplication::exit(0);
             });

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class TForm1;
+class MainWindow;
 
 // The --timing switch: reports on standard error how long the start, the
 // first paint of a drawing and, with --timing-zoom P, one zoom to P percent
@@ -13,7 +13,7 @@ struct TimingRequest {
 };
 
 // Watches the main window and the first document window it opens.
-void watchStartupTiming(TForm1& window, const TimingRequest& request);
+void watchStartupTiming(MainWindow& window, const TimingRequest& request);
 
 // Milliseconds since the process began running the editor.
 qint64 editorUptimeMs();

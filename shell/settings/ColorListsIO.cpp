@@ -1,6 +1,6 @@
 #include "platform/SettingsStore.h"
 #include "shell/settings/SettingsSections.h"
-#include "shell/settings/TParams.h"
+#include "shell/settings/Preferences.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,7 +16,7 @@ QString colorName(int i)
 
 namespace settingssections {
 
-void readRecentColors(TParams& params, const SettingsStore& store)
+void readRecentColors(Preferences& params, const SettingsStore& store)
 {
     // The list is written most recent first, under A. Adding from the last
     // letter back to A puts A first again, so the order survives a restart;
@@ -31,7 +31,7 @@ void readRecentColors(TParams& params, const SettingsStore& store)
         addRecentColor(params.recentColors, *it);
 }
 
-void writeRecentColors(const TParams& params, SettingsStore& store)
+void writeRecentColors(const Preferences& params, SettingsStore& store)
 {
     for (int i = 0; i < kRecentColorCount; ++i)
         store.remove(settingsgroups::kCustomColors, colorName(i));
@@ -42,17 +42,17 @@ void writeRecentColors(const TParams& params, SettingsStore& store)
     }
 }
 
-void readDialogColors(TParams& params, const SettingsStore& store)
+void readDialogColors(Preferences& params, const SettingsStore& store)
 {
-    for (int i = 0; i < TParams::kDialogColors; ++i) {
+    for (int i = 0; i < Preferences::kDialogColors; ++i) {
         const auto v = store.readString(settingsgroups::kDialogColors, colorName(i));
         params.dialogColors[static_cast<std::size_t>(i)] = v && !v->isEmpty() ? *v : QString();
     }
 }
 
-void writeDialogColors(const TParams& params, SettingsStore& store)
+void writeDialogColors(const Preferences& params, SettingsStore& store)
 {
-    for (int i = 0; i < TParams::kDialogColors; ++i) {
+    for (int i = 0; i < Preferences::kDialogColors; ++i) {
         store.remove(settingsgroups::kDialogColors, colorName(i));
         const QString& c = params.dialogColors[static_cast<std::size_t>(i)];
         if (!c.isEmpty())

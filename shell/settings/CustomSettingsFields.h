@@ -1,13 +1,13 @@
 #pragma once
 
-#include "shell/settings/TParams.h"
+#include "shell/settings/Preferences.h"
 
 #include <QString>
 
 // Every value of the CustomSettings group in reading order, with its rule.
 // One list serves both directions, so the reader and the writer cannot
-// disagree about a name. V is a reader or a writer; V::params is TParams&
-// or const TParams&.
+// disagree about a name. V is a reader or a writer; V::params is Preferences&
+// or const Preferences&.
 namespace settingssections {
 
 // The 14 page-setup text letters in the stored order of miry_t's texts.
@@ -103,7 +103,7 @@ template <class V> void visitCustomSettings(V& v)
     v.storedFloat(QStringLiteral("lineOutline"), p.lineOutline);
     v.text(QStringLiteral("tfont"), p.tfont);
     v.storedFloat(QStringLiteral("polywidth"), p.polywidth);
-    for (int i = 0; i < TParams::kRecentFiles; ++i)
+    for (int i = 0; i < Preferences::kRecentFiles; ++i)
         v.recentFile(QStringLiteral("reopen") + QString::number(i + 1), i);
     v.text(QStringLiteral("docdir"), p.docdir);
     v.text(QStringLiteral("expdir"), p.expdir);

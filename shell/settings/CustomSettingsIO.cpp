@@ -22,12 +22,12 @@ template <class Defaults> auto gridBits(Defaults& d)
 
 class Reader {
 public:
-    Reader(TParams& p, const SettingsStore& s)
+    Reader(Preferences& p, const SettingsStore& s)
         : params(p)
         , store_(s)
     {
     }
-    TParams& params;
+    Preferences& params;
 
     void integer(const QString& name, std::int32_t& field, std::int32_t lo = kAny,
         std::int32_t hi = std::numeric_limits<std::int32_t>::max())
@@ -83,12 +83,12 @@ public:
             field = { std::uint8_t(u), std::uint8_t(u >> 8), std::uint8_t(u >> 16) };
         }
     }
-    void helpSwitches(const QString& name, std::array<bool, TParams::kHelpPages>& field)
+    void helpSwitches(const QString& name, std::array<bool, Preferences::kHelpPages>& field)
     {
         const auto v = store_.readString(group(), name);
         if (!v)
             return;
-        for (qsizetype i = 0; i < v->size() && i < TParams::kHelpPages; ++i) {
+        for (qsizetype i = 0; i < v->size() && i < Preferences::kHelpPages; ++i) {
             if (v->at(i) == u'0')
                 field[static_cast<std::size_t>(i)] = false;
         }
@@ -102,12 +102,12 @@ private:
 
 class Writer {
 public:
-    Writer(const TParams& p, SettingsStore& s)
+    Writer(const Preferences& p, SettingsStore& s)
         : params(p)
         , store_(s)
     {
     }
-    const TParams& params;
+    const Preferences& params;
 
     void integer(const QString& name, std::int32_t field, std::int32_t = 0, std::int32_t = 0)
     {
@@ -140,7 +140,7 @@ public:
         integer(
             name, std::int32_t(f.elevation) | std::int32_t(f.fade) << 8 | std::int32_t(f.lightness) << 16);
     }
-    void helpSwitches(const QString& name, const std::array<bool, TParams::kHelpPages>& field)
+    void helpSwitches(const QString& name, const std::array<bool, Preferences::kHelpPages>& field)
     {
         QString v;
         for (const bool on : field)
@@ -178,16 +178,16 @@ void parseGridAndCanvasTexts(defaults_t& d)
 
 namespace settingssections {
 
-void readCustomSettings(TParams& params, const SettingsStore& store)
+void readCustomSettings(Preferences& params, const SettingsStore& store)
 {
-    while (params.recentFiles.size() < TParams::kRecentFiles)
+    while (params.recentFiles.size() < Preferences::kRecentFiles)
         params.recentFiles.append(QString());
     Reader reader(params, store);
     visitCustomSettings(reader);
     parseGridAndCanvasTexts(params.defaults);
 }
 
-void writeCustomSettings(const TParams& params, SettingsStore& store)
+void writeCustomSettings(const Preferences& params, SettingsStore& store)
 {
     Writer writer(params, store);
     visitCustomSettings(writer);

@@ -1,7 +1,7 @@
 #include "platform/SettingsStore.h"
 #include "shell/settings/ListConversions.h"
 #include "shell/settings/SettingsSections.h"
-#include "shell/settings/TParams.h"
+#include "shell/settings/Preferences.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ void writeDirectionList(const custDirectionList_t& list, SettingsStore& store, c
 
 namespace settingssections {
 
-void readWidths(TParams& params, const SettingsStore& store)
+void readWidths(Preferences& params, const SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         const auto head = readHead(store, kCustomWidths, i, 1, 3);
@@ -97,7 +97,7 @@ void readWidths(TParams& params, const SettingsStore& store)
     }
 }
 
-void writeWidths(const TParams& params, SettingsStore& store)
+void writeWidths(const Preferences& params, SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i)
         removeEntryValues(store, kCustomWidths, i);
@@ -111,7 +111,7 @@ void writeWidths(const TParams& params, SettingsStore& store)
     }
 }
 
-void readPatterns(TParams& params, const SettingsStore& store)
+void readPatterns(Preferences& params, const SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         const auto head = readHead(store, kCustomPatterns, i, 1, 3);
@@ -132,7 +132,7 @@ void readPatterns(TParams& params, const SettingsStore& store)
     }
 }
 
-void writePatterns(const TParams& params, SettingsStore& store)
+void writePatterns(const Preferences& params, SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         store.remove(kCustomPatterns, valueName("name", i));
@@ -151,7 +151,7 @@ void writePatterns(const TParams& params, SettingsStore& store)
     }
 }
 
-void readShadows(TParams& params, const SettingsStore& store)
+void readShadows(Preferences& params, const SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         const auto name = store.readString(kCustomShadows, valueName("name", i));
@@ -168,7 +168,7 @@ void readShadows(TParams& params, const SettingsStore& store)
     }
 }
 
-void writeShadows(const TParams& params, SettingsStore& store)
+void writeShadows(const Preferences& params, SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         const custShadowRec_t& e = params.customShadows[static_cast<std::size_t>(i)];
@@ -179,24 +179,24 @@ void writeShadows(const TParams& params, SettingsStore& store)
     }
 }
 
-void readDirectionLists(TParams& params, const SettingsStore& store)
+void readDirectionLists(Preferences& params, const SettingsStore& store)
 {
     readDirectionList(params.customDirections, store, kCustomDirections);
     readDirectionList(params.customAngles, store, kCustomAngles);
     readDirectionList(params.customSizes, store, kCustomSizes);
 }
 
-void writeDirections(const TParams& params, SettingsStore& store)
+void writeDirections(const Preferences& params, SettingsStore& store)
 {
     writeDirectionList(params.customDirections, store, kCustomDirections);
 }
 
-void writeAngles(const TParams& params, SettingsStore& store)
+void writeAngles(const Preferences& params, SettingsStore& store)
 {
     writeDirectionList(params.customAngles, store, kCustomAngles);
 }
 
-void writeSizes(const TParams& params, SettingsStore& store)
+void writeSizes(const Preferences& params, SettingsStore& store)
 {
     writeDirectionList(params.customSizes, store, kCustomSizes);
 }

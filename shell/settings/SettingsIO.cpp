@@ -2,11 +2,11 @@
 
 #include "platform/SettingsStore.h"
 #include "shell/settings/SettingsSections.h"
-#include "shell/settings/TParams.h"
+#include "shell/settings/Preferences.h"
 
 using namespace settingssections;
 
-bool loadSettings(TParams& params, SettingsStore& store)
+bool loadSettings(Preferences& params, SettingsStore& store)
 {
     const bool readable = store.load();
     for (const QString& group :
@@ -26,7 +26,7 @@ bool loadSettings(TParams& params, SettingsStore& store)
     return true;
 }
 
-bool saveSettings(const TParams& params, SettingsStore& store)
+bool saveSettings(const Preferences& params, SettingsStore& store)
 {
     writeShadows(params, store);
     writeWidths(params, store);

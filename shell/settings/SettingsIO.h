@@ -1,13 +1,13 @@
 #pragma once
 
 class SettingsStore;
-class TParams;
+class Preferences;
 
-// Moving the user's preferences between TParams and the settings file.
+// Moving the user's preferences between Preferences and the settings file.
 //
 // Typical use, once per process:
 //     SettingsStore store;          // Tavelle/Tavelle.conf in the user's config folder
-//     TParams params;               // built-in defaults
+//     Preferences params;               // built-in defaults
 //     loadSettings(params, store);  // at start
 //     ...
 //     saveSettings(params, store);  // at exit, and whenever the user saves options or lists
@@ -22,9 +22,9 @@ class TParams;
 // are ignored without a message. All nine groups are created in the store
 // when missing. False when the file exists but cannot be read: `params` is
 // then left as it was and the store refuses to overwrite the file.
-bool loadSettings(TParams& params, SettingsStore& store);
+bool loadSettings(Preferences& params, SettingsStore& store);
 
 // Writes every preference and list of `params` into the store and replaces
 // the file atomically. Does not change `params`; safe to call at any time.
 // False when the file could not be written (the old file is then intact).
-bool saveSettings(const TParams& params, SettingsStore& store);
+bool saveSettings(const Preferences& params, SettingsStore& store);

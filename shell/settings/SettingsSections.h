@@ -4,28 +4,28 @@
 // loadSettings and saveSettings.
 
 class SettingsStore;
-class TParams;
+class Preferences;
 
 namespace settingssections {
 
-void readCustomSettings(TParams& params, const SettingsStore& store);
-void writeCustomSettings(const TParams& params, SettingsStore& store);
+void readCustomSettings(Preferences& params, const SettingsStore& store);
+void writeCustomSettings(const Preferences& params, SettingsStore& store);
 
-void readWidths(TParams& params, const SettingsStore& store);
-void writeWidths(const TParams& params, SettingsStore& store);
-void readPatterns(TParams& params, const SettingsStore& store);
-void writePatterns(const TParams& params, SettingsStore& store);
-void readShadows(TParams& params, const SettingsStore& store);
-void writeShadows(const TParams& params, SettingsStore& store);
+void readWidths(Preferences& params, const SettingsStore& store);
+void writeWidths(const Preferences& params, SettingsStore& store);
+void readPatterns(Preferences& params, const SettingsStore& store);
+void writePatterns(const Preferences& params, SettingsStore& store);
+void readShadows(Preferences& params, const SettingsStore& store);
+void writeShadows(const Preferences& params, SettingsStore& store);
 // Line angles, text angles and font sizes.
-void readDirectionLists(TParams& params, const SettingsStore& store);
-void writeDirections(const TParams& params, SettingsStore& store);
-void writeAngles(const TParams& params, SettingsStore& store);
-void writeSizes(const TParams& params, SettingsStore& store);
+void readDirectionLists(Preferences& params, const SettingsStore& store);
+void writeDirections(const Preferences& params, SettingsStore& store);
+void writeAngles(const Preferences& params, SettingsStore& store);
+void writeSizes(const Preferences& params, SettingsStore& store);
 
-void readRecentColors(TParams& params, const SettingsStore& store);
-void writeRecentColors(const TParams& params, SettingsStore& store);
-void readDialogColors(TParams& params, const SettingsStore& store);
-void writeDialogColors(const TParams& params, SettingsStore& store);
+void readRecentColors(Preferences& params, const SettingsStore& store);
+void writeRecentColors(const Preferences& params, SettingsStore& store);
+void readDialogColors(Preferences& params, const SettingsStore& store);
+void writeDialogColors(const Preferences& params, SettingsStore& store);
 
 } // namespace settingssections

@@ -13,7 +13,7 @@ using designtypes::kDigitalImages;
 struct RuleCase {
     const char* name;
     const char* body;
-    std::function<void(const TParams&)> check;
+    std::function<void(const Preferences&)> check;
 };
 
 void PrintTo(const RuleCase& c, std::ostream* os)
@@ -41,48 +41,48 @@ void expectGrid(const defaults_t& d, int gx, int ax, int sx, int gy, int ay, int
 
 // Made on first use, not before main: the defaults name folders under the
 // home folder, which the test program moves at start.
-const TParams& defaultParams()
+const Preferences& defaultParams()
 {
-    static const TParams params(testScreen());
+    static const Preferences params(testScreen());
     return params;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
     testing::Values(RuleCase { "units_4_ignored", "units=4\n",
-                        [](const TParams& p) {
+                        [](const Preferences& p) {
                             EXPECT_EQ(p.defaults.units, 3);
                             EXPECT_EQ(p.pageSetups, defaultParams().pageSetups);
                         } },
         RuleCase { "units_2_sets_presets_except_images", "units=2\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_EQ(p.defaults.units, 2);
                 EXPECT_DOUBLE_EQ(p.defaults.pixelsPerUnitX, 96.0 / 25.4);
                 for (int type = 1; type <= designtypes::kCount; ++type)
                     EXPECT_EQ(pageSetupOf(p.pageSetups, type).units, type == kDigitalImages ? 1 : 2) << type;
             } },
         RuleCase { "preset_units_after_default_units", "units=2\npgseta5=1\npgseta6=0\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 5).units, 1);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 6).units, 2);
             } },
         RuleCase { "grid_63_all_on", "grid=63\n",
-            [](const TParams& p) { expectGrid(p.defaults, 1, 1, 1, 1, 1, 1); } },
+            [](const Preferences& p) { expectGrid(p.defaults, 1, 1, 1, 1, 1, 1); } },
         RuleCase { "grid_0_all_off", "grid=0\n",
-            [](const TParams& p) { expectGrid(p.defaults, 0, 0, 0, 0, 0, 0); } },
+            [](const Preferences& p) { expectGrid(p.defaults, 0, 0, 0, 0, 0, 0); } },
         RuleCase { "grid_bits_in_order", "grid=41\n", // 101001: showGridX, snapX, snapY
-            [](const TParams& p) { expectGrid(p.defaults, 1, 0, 1, 0, 0, 1); } },
+            [](const Preferences& p) { expectGrid(p.defaults, 1, 0, 1, 0, 0, 1); } },
         RuleCase { "line_width_with_comma", "lineWidth=0,75\nfrwidth=\"0,5\"\npolywidth= 1 5 \n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_DOUBLE_EQ(p.lineWidth, 0.75);
                 EXPECT_DOUBLE_EQ(p.frwidth, 0.5);
                 EXPECT_DOUBLE_EQ(p.polywidth, 15.0);
             } },
         RuleCase { "stored_float_junk_reads_zero", "lineDirection=abc\n",
-            [](const TParams& p) { EXPECT_DOUBLE_EQ(p.lineDirection, 0.0); } },
+            [](const Preferences& p) { EXPECT_DOUBLE_EQ(p.lineDirection, 0.0); } },
         RuleCase { "ranges_reject",
             "picndx=8\nexpndx=3\nclframe=2\nclshadw=-1\nlgtdir=4\nfrplas=256\n"
             "liplas=-1\nangles=3\npspage=12\npspage=0\npgsetb4=3\n2pgsetd4=2\npolysides=2\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_EQ(p.picndx, 1);
                 EXPECT_EQ(p.expndx, 1);
                 EXPECT_EQ(p.clframe, 0);
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
         RuleCase { "ranges_accept_limits",
             "picndx=7\nexpndx=2\nclframe=1\nlgtdir=3\nfrplas=255\nangles=2\n"
             "pspage=11\npgsetb4=2\n2pgsetd4=1\n2pgsete4=1\npolysides=3\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_EQ(p.picndx, 7);
                 EXPECT_EQ(p.expndx, 2);
                 EXPECT_EQ(p.clframe, 1);
@@ -112,11 +112,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4).dimsFor(2).columnFold, 1);
             } },
         RuleCase { "unconfirmed_design_type_kept", "pspage=-5\n",
-            [](const TParams& p) { EXPECT_EQ(p.defaultDesignType, -5); } },
+            [](const Preferences& p) { EXPECT_EQ(p.defaultDesignType, -5); } },
         RuleCase { "wrong_types_keep_defaults",
             "units=abc\ntsize=12.5\ntbold=99999999999\nlineColor=\n"
             "polysides=five\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_EQ(p.defaults.units, 3);
                 EXPECT_EQ(p.tsize, 12);
                 EXPECT_EQ(p.tbold, 400);
@@ -126,23 +126,23 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
         RuleCase { "junk_does_not_reset_neighbours",
             "tsize=\"14\nthis is junk\n\x01\xfe\xff\ntbold=700\n"
             "tfont=\"Open\n[CustomColors\ncolorA=255\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_EQ(p.tsize, 14); // an unclosed quote ends with its line
                 EXPECT_EQ(p.tbold, 700);
                 EXPECT_EQ(p.tfont, QStringLiteral("Open"));
                 EXPECT_EQ(p.recentColors[0], 255);
             } },
         RuleCase { "text_option_bytes", "toptions=16777473\n", // 0x01000101
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_EQ(p.toptions, (TextOptions { 1, 1, 0, 1 }));
             } },
         RuleCase { "shadow_low_three_bytes", "shpict=2132939025\nshtext=-1\n", // 0x7F221111
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_EQ(p.shpict, (ShadowPreset { 0x11, 0x11, 0x22 }));
                 EXPECT_EQ(p.shtext, (ShadowPreset { 0xFF, 0xFF, 0xFF }));
             } },
         RuleCase { "hints_zero_turns_off", "hints=10x0\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_TRUE(p.hints[0]);
                 EXPECT_FALSE(p.hints[1]);
                 EXPECT_TRUE(p.hints[2]);
@@ -150,9 +150,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_TRUE(p.hints[41]);
             } },
         RuleCase { "hints_longer_than_pages", "hints=000000000000000000000000000000000000000000000000\n",
-            [](const TParams& p) { EXPECT_FALSE(p.hints[41]); } },
+            [](const Preferences& p) { EXPECT_FALSE(p.hints[41]); } },
         RuleCase { "grid_and_canvas_texts_parsed", "gridx2=5\ngridy2=oops\ncanvas33=17/2\ncanvas34=8 1/2\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 EXPECT_DOUBLE_EQ(p.defaults.millimetres.gridDensityX, 5.0);
                 EXPECT_EQ(p.defaults.millimetres.gridDensityYText, QStringLiteral("oops"));
                 EXPECT_DOUBLE_EQ(p.defaults.millimetres.gridDensityY, 10.0);
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_DOUBLE_EQ(p.defaults.inches.canvasHeight, 11.0);
             } },
         RuleCase { "page_setup_texts_by_letter", "2pgsetc5=3\n2pgsetf5=215\n2pgsetq5=3 2/3\n2pgsets5=x\n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 const miry_t& mm = pageSetupOf(p.pageSetups, 5).dimsFor(2);
                 EXPECT_EQ(mm.presetIndex, 3);
                 EXPECT_EQ(mm.paperWidth, QStringLiteral("215"));
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
                 EXPECT_EQ(mm.extraY, QStringLiteral("x"));
             } },
         RuleCase { "recent_files_any_text", "reopen1=/a/b.tvle\nreopen16= spaced \n",
-            [](const TParams& p) {
+            [](const Preferences& p) {
                 ASSERT_EQ(p.recentFiles.size(), 16);
                 EXPECT_EQ(p.recentFiles[0], QStringLiteral("/a/b.tvle"));
                 EXPECT_EQ(p.recentFiles[15], QStringLiteral("spaced"));
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
 
 TEST(NamedLists, WeightsTakeOnlyEntriesThatConvert)
 {
-    const TParams p = loadFromText("[CustomWidths]\n"
+    const Preferences p = loadFromText("[CustomWidths]\n"
                                    "nameA=Hair\nvalueA=1/16\nunitsA=3\n"
                                    "nameB=Zero\nvalueB=0\nunitsB=2\n"
                                    "nameC=  \nvalueC=1\nunitsC=2\n"
@@ -199,7 +199,7 @@ TEST(NamedLists, RejectedEntriesDisappearOnSave)
 {
     TempConfig config;
     config.write("[CustomWidths]\nnameA=Zero\nvalueA=0\nunitsA=2\nnameB=Ok\nvalueB=1\nunitsB=2\n");
-    TParams params(testScreen());
+    Preferences params(testScreen());
     SettingsStore store(config.path());
     ASSERT_TRUE(loadSettings(params, store));
     ASSERT_TRUE(saveSettings(params, store));
@@ -211,7 +211,7 @@ TEST(NamedLists, RejectedEntriesDisappearOnSave)
 
 TEST(NamedLists, PatternsNeedANonZeroFirstLength)
 {
-    const TParams p = loadFromText("[CustomPatterns]\n"
+    const Preferences p = loadFromText("[CustomPatterns]\n"
                                    "nameA=Zero first\nvalueA1=0\nvalueA2=2\nunitsA=2\n"
                                    "nameB=Gappy\nvalueB1=3\nvalueB2=2\nvalueB3=\nvalueB4=4\nunitsB=2\n"
                                    "nameC=Units\nvalueC1=3\nvalueC2=2\nunitsC=0\n");
@@ -224,7 +224,7 @@ TEST(NamedLists, PatternsNeedANonZeroFirstLength)
 
 TEST(NamedLists, AnglesAndSizesWrapAndCheckUnits)
 {
-    const TParams p
+    const Preferences p
         = loadFromText("[CustomAngles]\n"
                        "nameA=Down\nvalueA=-90\nunitsA=1\n"
                        "nameB=Rad\nvalueB=7.5\nunitsB=2\n"
@@ -244,7 +244,7 @@ TEST(NamedLists, AnglesAndSizesWrapAndCheckUnits)
 TEST(NamedLists, ShadowsUnpackTheirBytes)
 {
     // 0x01403020: shown, lightness 0x40, fade 0x30, elevation 0x20; 0x02... is not "shown".
-    const TParams p = loadFromText("[CustomShadows]\nnameA=Soft\nvalueA=20983840\n"
+    const Preferences p = loadFromText("[CustomShadows]\nnameA=Soft\nvalueA=20983840\n"
                                    "nameB=Odd\nvalueB=37761056\nnameC=No value\nvalueC=x\n");
     EXPECT_EQ(p.customShadows[0].name, QStringLiteral("Soft"));
     EXPECT_EQ(p.customShadows[0].elevation, 0x20);
@@ -257,7 +257,7 @@ TEST(NamedLists, ShadowsUnpackTheirBytes)
 
 TEST(RecentColorsOnLoad, SkipInvalidAndDuplicateColours)
 {
-    const TParams p = loadFromText("[CustomColors]\ncolorA=5\ncolorB=7\ncolorC=50331648\ncolorD=-5\n"
+    const Preferences p = loadFromText("[CustomColors]\ncolorA=5\ncolorB=7\ncolorC=50331648\ncolorD=-5\n"
                                    "colorE=5\ncolorF=red\n");
     RecentColors expected = emptyRecentColors();
     expected[0] = 5;
@@ -267,7 +267,7 @@ TEST(RecentColorsOnLoad, SkipInvalidAndDuplicateColours)
 
 TEST(DialogColorsOnLoad, TakeNonEmptyTexts)
 {
-    const TParams p = loadFromText("[DialogColors]\ncolorA=#ff0000\ncolorB=\ncolorP=#00ff00\n");
+    const Preferences p = loadFromText("[DialogColors]\ncolorA=#ff0000\ncolorB=\ncolorP=#00ff00\n");
     EXPECT_EQ(p.dialogColors[0], QStringLiteral("#ff0000"));
     EXPECT_TRUE(p.dialogColors[1].isEmpty());
     EXPECT_EQ(p.dialogColors[15], QStringLiteral("#00ff00"));
@@ -276,7 +276,7 @@ TEST(DialogColorsOnLoad, TakeNonEmptyTexts)
 TEST(LoadSettings, MissingFileKeepsDefaultsAndCreatesEveryGroup)
 {
     TempConfig config;
-    TParams params(testScreen());
+    Preferences params(testScreen());
     SettingsStore store(config.path() + QStringLiteral(".missing"));
     ASSERT_TRUE(loadSettings(params, store));
     EXPECT_TRUE(params == defaultParams());

@@ -2,7 +2,7 @@
 
 #include "platform/SettingsStore.h"
 #include "shell/settings/SettingsIO.h"
-#include "shell/settings/TParams.h"
+#include "shell/settings/Preferences.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,11 +37,11 @@ inline ScreenMetrics testScreen()
 }
 
 // Defaults overlaid with a hand-written settings file.
-inline TParams loadFromText(const QByteArray& text)
+inline Preferences loadFromText(const QByteArray& text)
 {
     TempConfig config;
     config.write(text);
-    TParams params(testScreen());
+    Preferences params(testScreen());
     SettingsStore store(config.path());
     loadSettings(params, store);
     return params;

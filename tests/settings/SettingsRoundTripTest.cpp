@@ -6,11 +6,11 @@
 
 namespace {
 
-// A TParams in which every stored value differs from its default, with texts
+// A Preferences in which every stored value differs from its default, with texts
 // that need quoting or escaping in the file.
-TParams unusualParams()
+Preferences unusualParams()
 {
-    TParams p(testScreen());
+    Preferences p(testScreen());
     p.setDefaultUnits(2);
     p.defaults.angleUnits = 2;
     p.defaults.showGridX = 1;
@@ -108,9 +108,9 @@ TParams unusualParams()
     return p;
 }
 
-TParams loadFile(const QString& path)
+Preferences loadFile(const QString& path)
 {
-    TParams p(testScreen());
+    Preferences p(testScreen());
     SettingsStore store(path);
     EXPECT_TRUE(loadSettings(p, store));
     return p;
@@ -118,13 +118,13 @@ TParams loadFile(const QString& path)
 
 TEST(SettingsRoundTrip, LoadSaveLoadLosesAndReordersNothing)
 {
-    const TParams original = unusualParams();
-    ASSERT_FALSE(original == TParams(testScreen()));
+    const Preferences original = unusualParams();
+    ASSERT_FALSE(original == Preferences(testScreen()));
     TempConfig first;
     SettingsStore store(first.path());
     ASSERT_TRUE(saveSettings(original, store));
 
-    const TParams loaded = loadFile(first.path());
+    const Preferences loaded = loadFile(first.path());
     EXPECT_EQ(loaded.defaults, original.defaults);
     EXPECT_EQ(loaded.pageSetups, original.pageSetups);
     EXPECT_EQ(loaded.customWidths, original.customWidths);
@@ -152,7 +152,7 @@ TEST(SettingsRoundTrip, ForeignValuesAndOrderAreKept)
 {
     TempConfig config;
     config.write("[Extra]\nfoo=bar\n\n[CustomSettings]\nddeins=33\ntsize=20\nunits=2\n");
-    TParams params(testScreen());
+    Preferences params(testScreen());
     SettingsStore store(config.path());
     ASSERT_TRUE(loadSettings(params, store));
     ASSERT_TRUE(saveSettings(params, store));
@@ -166,13 +166,13 @@ TEST(SettingsRoundTrip, ForeignValuesAndOrderAreKept)
 TEST(SettingsRoundTrip, RepeatedSavesFollowTheLatestValues)
 {
     TempConfig config;
-    TParams params(testScreen());
+    Preferences params(testScreen());
     SettingsStore store(config.path());
     ASSERT_TRUE(loadSettings(params, store));
     params.customWidths[0].text = QStringLiteral("2");
     params.customWidths[0].units = 2;
     params.customWidths[0].stored = convertWeight(params.customWidths[0], testScreen().pixelsPerMmX());
-    const TParams before = params;
+    const Preferences before = params;
     ASSERT_TRUE(saveSettings(params, store));
     EXPECT_TRUE(params == before);
     EXPECT_EQ(loadFile(config.path()).customWidths[0].stored, 1);

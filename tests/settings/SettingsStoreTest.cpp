@@ -154,8 +154,8 @@ TEST(SettingsStore, UnreadableFileIsNeverOverwritten)
     ASSERT_TRUE(QDir().mkpath(config.path())); // a folder where the file should be
     SettingsStore store(config.path());
     EXPECT_FALSE(store.load());
-    TParams params(testScreen());
-    const TParams defaults = params;
+    Preferences params(testScreen());
+    const Preferences defaults = params;
     EXPECT_FALSE(loadSettings(params, store));
     EXPECT_TRUE(params == defaults);
     EXPECT_FALSE(saveSettings(params, store));
@@ -193,7 +193,7 @@ TEST(HandEditedFileRandomJunk, NeverCrashesNorHidesLaterLines)
         const int length = 1 + round * 25;
         for (int i = 0; i < length; ++i)
             junk += next();
-        const TParams p = loadFromText(junk + "\n[CustomSettings]\ntbold=700\n");
+        const Preferences p = loadFromText(junk + "\n[CustomSettings]\ntbold=700\n");
         EXPECT_EQ(p.tbold, 700) << round;
     }
 }

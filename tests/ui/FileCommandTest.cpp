@@ -1,4 +1,4 @@
-#include "SandboxFixture.h"
+#include "DocumentWindowFixture.h"
 
 #include "canvas/FileCommands.h"
 #include "model/DrawingHeader.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-class FileCommand : public SandboxFixture {
+class FileCommand : public DocumentWindowFixture {
 protected:
     FileCommand()
     {
@@ -53,7 +53,7 @@ TEST_F(FileCommand, OpenDialogUsesTheDrawingFilterAndRemembersTheFolder)
     EXPECT_EQ(r.defaultSuffix, QStringLiteral("tvle"));
     EXPECT_EQ(qtFilterList(r.filter), (QStringList { "All files (*)", "Tavelle files (*.tvle)" }));
     EXPECT_EQ(recent, QStringList { path });
-    EXPECT_EQ(sandboxsettings::documentFolder(), folder);
+    EXPECT_EQ(documentsettings::documentFolder(), folder);
 
     // The next Open starts in that folder with the last file opened.
     openFileDialog(nullptr);

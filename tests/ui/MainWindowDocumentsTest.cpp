@@ -17,8 +17,8 @@ TEST_F(MainWindowFixture, StartsWithOneUntitledDrawingAfterHalfASecond)
 
 TEST_F(MainWindowFixture, NewWindowsAreNumberedAndListedInTheWindowMenu)
 {
-    TSandbox* first = window->openDocument({});
-    TSandbox* second = window->openDocument({});
+    DocumentWindow* first = window->openDocument({});
+    DocumentWindow* second = window->openDocument({});
     EXPECT_EQ(documentCount(), 2);
     EXPECT_EQ(second->untitledNumber(), first->untitledNumber() + 1);
     EXPECT_EQ(windowMenuCaptions(), QStringList({ first->title(), second->title() }));
@@ -38,8 +38,8 @@ TEST_F(MainWindowFixture, NewWindowsAreNumberedAndListedInTheWindowMenu)
 TEST_F(MainWindowFixture, OpeningIntoTheOnlyUntouchedWindowReusesIt)
 {
     const QString path = writeEmptyDrawing("reused.tvle");
-    TSandbox* untitled = window->openDocument({});
-    TSandbox* opened = window->openDocument(path);
+    DocumentWindow* untitled = window->openDocument({});
+    DocumentWindow* opened = window->openDocument(path);
     EXPECT_EQ(opened, untitled);
     EXPECT_EQ(documentCount(), 1);
     EXPECT_EQ(opened->title(), "reused");
@@ -62,8 +62,8 @@ TEST_F(MainWindowFixture, OpeningMakesANewWindowWhenReuseIsNotAllowed)
             setModified(window->activeDocument()->items(), true);
         window->openDocument(path);
         EXPECT_EQ(documentCount(), c.untitledWindows + 1);
-        for (TSandbox* sandbox : window->documents())
-            sandbox->closeWithoutQuestions();
+        for (DocumentWindow* docWindow : window->documents())
+            docWindow->closeWithoutQuestions();
         EXPECT_EQ(documentCount(), 0);
     }
 }
@@ -89,11 +89,11 @@ TEST_F(MainWindowFixture, DocumentCommandsFollowTheOpenWindows)
 {
     EXPECT_FALSE(window->action("fileSave")->isEnabled());
     EXPECT_FALSE(window->action("fileClose")->isEnabled());
-    TSandbox* sandbox = window->openDocument({});
+    DocumentWindow* docWindow = window->openDocument({});
     EXPECT_TRUE(window->action("fileSaveAs")->isEnabled());
     window->action("fileClose")->trigger();
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window->action("fileClose")->isEnabled(); }, 2000));
-    Q_UNUSED(sandbox);
+    Q_UNUSED(docWindow);
     EXPECT_TRUE(windowMenuCaptions().isEmpty());
     EXPECT_FALSE(window->windowMenu()->menuAction()->isVisible());
     EXPECT_FALSE(window->action("pageSetupCurrent")->isVisible());

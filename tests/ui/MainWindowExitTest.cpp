@@ -33,7 +33,7 @@ TEST_P(MainWindowExit, AsksAboutUnsavedDrawings)
 {
     const ExitCase& c = GetParam();
     window->openDocument({});
-    TSandbox* modified = window->openDocument({});
+    DocumentWindow* modified = window->openDocument({});
     setModified(modified->items(), true);
     window->openDocument({}); // unchanged, active
     const QString proposed = modified->title();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/TSandbox.h"
+#include "canvas/DocumentWindow.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemList.h"
@@ -8,7 +8,7 @@
 #include "platform/widgets/DialogServices.h"
 #include "platform/widgets/FileDialogsScripted.h"
 #include "platform/widgets/MessageBoxScript.h"
-#include "shell/TForm1.h"
+#include "shell/MainWindow.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
@@ -29,14 +29,14 @@ protected:
     MainWindowFixture()
     {
         setScreenDpi(96, 96);
-        window = std::make_unique<TForm1>();
+        window = std::make_unique<MainWindow>();
         window->show();
     }
 
     ~MainWindowFixture() override
     {
-        for (TSandbox* sandbox : window->documents())
-            sandbox->closeWithoutQuestions();
+        for (DocumentWindow* docWindow : window->documents())
+            docWindow->closeWithoutQuestions();
         window.reset();
     }
 
@@ -74,5 +74,5 @@ protected:
     MessageBoxScript prompt { UserPrompt::Answer::Cancel };
     FileDialogsScripted dialogs;
     DialogServices::Override services { &prompt, &dialogs };
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 };

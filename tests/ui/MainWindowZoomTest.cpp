@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "model/ItemBody.h"
-#include "shell/ProcButton.h"
-#include "shell/TProcs.h"
+#include "shell/CommandButton.h"
+#include "shell/CommandBar.h"
 #include "shell/ZoomSteps.h"
 
 #include <QLabel>
@@ -26,41 +26,41 @@ TEST(ZoomSteps, FollowTheStepTable)
 
 namespace {
 
-double headerZoom(TSandbox* sandbox) { return sandbox->header()->zoom; }
+double headerZoom(DocumentWindow* docWindow) { return docWindow->header()->zoom; }
 
-void click(TProcs* procs, int button)
+void click(CommandBar* commandBar, int button)
 {
-    QTest::mouseClick(procs->button(button), Qt::LeftButton);
+    QTest::mouseClick(commandBar->button(button), Qt::LeftButton);
 }
 
 } // namespace
 
 TEST_F(MainWindowFixture, ZoomButtonsStepTheActiveDrawing)
 {
-    TSandbox* sandbox = window->openDocument({});
-    TProcs* procs = window->procs();
-    click(procs, 11);
+    DocumentWindow* docWindow = window->openDocument({});
+    CommandBar* commandBar = window->commandBar();
+    click(commandBar, 11);
     EXPECT_DOUBLE_EQ(window->applicationZoom(), 1.25);
-    EXPECT_DOUBLE_EQ(headerZoom(sandbox), 1.25);
-    EXPECT_EQ(procs->zoomLabel()->text(), "125%");
-    EXPECT_EQ(procs->trackBar()->value(), 125);
+    EXPECT_DOUBLE_EQ(headerZoom(docWindow), 1.25);
+    EXPECT_EQ(commandBar->zoomLabel()->text(), "125%");
+    EXPECT_EQ(commandBar->trackBar()->value(), 125);
     EXPECT_TRUE(window->action("zoom125")->isChecked());
 
     for (int i = 0; i < 6; ++i)
-        click(procs, 10);
-    EXPECT_DOUBLE_EQ(headerZoom(sandbox), 0.25);
+        click(commandBar, 10);
+    EXPECT_DOUBLE_EQ(headerZoom(docWindow), 0.25);
     EXPECT_TRUE(window->action("zoom25")->isChecked());
 
     window->action("zoom300")->trigger();
-    click(procs, 11);
-    EXPECT_DOUBLE_EQ(headerZoom(sandbox), 3.0);
-    EXPECT_EQ(procs->zoomLabel()->text(), "300%");
+    click(commandBar, 11);
+    EXPECT_DOUBLE_EQ(headerZoom(docWindow), 3.0);
+    EXPECT_EQ(commandBar->zoomLabel()->text(), "300%");
 }
 
 TEST_F(MainWindowFixture, TrackBarZoomsOnReleaseButNotAtZero)
 {
-    TSandbox* sandbox = window->openDocument({});
-    QSlider* bar = window->procs()->trackBar();
+    DocumentWindow* docWindow = window->openDocument({});
+    QSlider* bar = window->commandBar()->trackBar();
     struct Case {
         int position;
         double zoom;
@@ -69,12 +69,12 @@ TEST_F(MainWindowFixture, TrackBarZoomsOnReleaseButNotAtZero)
     for (const Case& c : { Case { 150, 1.5, "150%" }, Case { 0, 1.5, "150%" }, Case { 110, 1.1, "110%" } }) {
         SCOPED_TRACE(c.position);
         bar->setValue(c.position); // as a drag does: the label follows at once
-        EXPECT_EQ(window->procs()->zoomLabel()->text(), QString::number(c.position) + "%");
+        EXPECT_EQ(window->commandBar()->zoomLabel()->text(), QString::number(c.position) + "%");
         QTest::mouseRelease(bar, Qt::LeftButton, {}, bar->rect().center());
         QTest::qWait(0);
-        EXPECT_DOUBLE_EQ(headerZoom(sandbox), c.zoom);
+        EXPECT_DOUBLE_EQ(headerZoom(docWindow), c.zoom);
         if (c.position > 0) {
-            EXPECT_EQ(window->procs()->zoomLabel()->text(), c.label);
+            EXPECT_EQ(window->commandBar()->zoomLabel()->text(), c.label);
         }
     }
     // 110 % has no Zoom menu entry: none is checked.
@@ -85,11 +85,11 @@ TEST_F(MainWindowFixture, TrackBarZoomsOnReleaseButNotAtZero)
 
 TEST_F(MainWindowFixture, ActivatingAWindowShowsItsZoom)
 {
-    TSandbox* first = window->openDocument({});
+    DocumentWindow* first = window->openDocument({});
     window->action("zoom50")->trigger();
     window->openDocument({});
     EXPECT_DOUBLE_EQ(window->applicationZoom(), 1.0);
-    EXPECT_EQ(window->procs()->zoomLabel()->text(), "100%");
+    EXPECT_EQ(window->commandBar()->zoomLabel()->text(), "100%");
     window->windowMenu()->actions().first()->trigger();
     EXPECT_EQ(window->activeDocument(), first);
     EXPECT_DOUBLE_EQ(window->applicationZoom(), 0.5);
@@ -98,7 +98,7 @@ TEST_F(MainWindowFixture, ActivatingAWindowShowsItsZoom)
 
 TEST_F(MainWindowFixture, GridMenusAndTogglesFollowTheActiveDrawing)
 {
-    TSandbox* gridded = window->openDocument({});
+    DocumentWindow* gridded = window->openDocument({});
     gridded->header()->showGridX = 1;
     gridded->header()->showGridY = 0;
     gridded->header()->snapX = 0;
@@ -106,12 +106,12 @@ TEST_F(MainWindowFixture, GridMenusAndTogglesFollowTheActiveDrawing)
     emit gridded->gridStateChanged();
     EXPECT_TRUE(window->action("grid1")->isChecked()); // Horizontal
     EXPECT_TRUE(window->action("snap2")->isChecked()); // Vertical
-    EXPECT_TRUE(window->procs()->button(19)->isPressedIn());
-    EXPECT_TRUE(window->procs()->button(20)->isPressedIn());
+    EXPECT_TRUE(window->commandBar()->button(19)->isPressedIn());
+    EXPECT_TRUE(window->commandBar()->button(20)->isPressedIn());
 
     window->openDocument({});
     EXPECT_TRUE(window->action("grid0")->isChecked());
-    EXPECT_FALSE(window->procs()->button(19)->isPressedIn());
+    EXPECT_FALSE(window->commandBar()->button(19)->isPressedIn());
     window->windowMenu()->actions().first()->trigger();
     EXPECT_TRUE(window->action("grid1")->isChecked());
 }

@@ -91,7 +91,7 @@ TEST_F(RecentFilesMenu, ListSurvivesARestart)
     const QString kept = writeEmptyDrawing("kept.tvle");
     window->openDocument(kept);
     EXPECT_TRUE(window->close()); // closing the window lists the file; exit writes the settings
-    window = std::make_unique<TForm1>();
+    window = std::make_unique<MainWindow>();
     EXPECT_EQ(shellsettings::recentFiles().first(), kept);
     EXPECT_EQ(shownCaptions().value(0), "kept");
 }

@@ -1,0 +1,31 @@
+#include "canvas/DocumentPainting.h"
+
+#include "platform/Bitmap24.h"
+#include "render/CanvasImage.h"
+#include "render/CanvasView.h"
+#include "render/ScenePainter.h"
+
+namespace documentpainting {
+
+void paintView(Bitmap24& bitmap, ItemList& items, std::int32_t tileX, std::int32_t tileY, bool openingPass)
+{
+    CanvasView view;
+    view.items = &items;
+    view.bitmap = &bitmap;
+    view.tileX = tileX;
+    view.tileY = tileY;
+    view.openingPass = openingPass;
+    repaintCanvasBitmap(view);
+}
+
+void refreshGeometry(ItemList& items)
+{
+    refreshItemBoxes(items);
+}
+
+void restoreMarks(Bitmap24& bitmap, ItemList& items)
+{
+    restoreSnapshots(items, bitmap);
+}
+
+} // namespace documentpainting

@@ -1,0 +1,410 @@
+#include "canvas/DocumentWindow.h"
+
+#include "canvas/CanvasImage.h"
+#include "canvas/DragHint.h"
+#include "canvas/FileCommands.h"
+#include "canvas/GridlineSetup.h"
+#include "canvas/ProgressiveEffects.h"
+#include "canvas/RulerWidget.h"
+#include "canvas/DocumentPainting.h"
+#include "canvas/DocumentSettings.h"
+#include "canvas/UntitledCounter.h"
+#include "canvas/ViewTransform.h"
+#include "model/DrawingFile.h"
+#include "model/DrawingHeader.h"
+#include "model/ItemKinds.h"
+#include "model/ItemRecord.h"
+#include "model/UserPrompt.h"
+#include "platform/Bitmap24.h"
+#include "platform/widgets/DialogServices.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+
+// Picture files make an untitled drawing that receives the picture.
+bool isPictureFileName(const QString& fileName)
+{
+    QString ext = QFileInfo(fileName).suffix().trimmed().toLower();
+    if (ext.startsWith(QLatin1Char('.')))
+        ext.remove(0, 1);
+    static const QStringList pictures
+        = { QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"), QStringLiteral("bmp"),
+              QStringLiteral("ico"), QStringLiteral("emf"), QStringLiteral("wmf") };
+    return pictures.contains(ext);
+}
+
+// Passes questions on and notes that one was asked: a load that fails after
+// a question failed because the user declined, which needs no further message.
+class NotingPrompt : public UserPrompt {
+public:
+    explicit NotingPrompt(UserPrompt& inner)
+        : inner_(inner)
+    {
+    }
+    Answer ask(Kind kind, const QString& text, Buttons buttons) override
+    {
+        asked = true;
+        return inner_.ask(kind, text, buttons);
+    }
+    bool asked = false;
+
+private:
+    UserPrompt& inner_;
+};
+
+bool keepsTool(int tool)
+{
+    return tool == 1 || tool == 31 || (tool >= 100 && tool <= 199);
+}
+
+} // namespace
+
+DocumentWindow::DocumentWindow(int currentTool, QWidget* parent)
+    : QWidget(parent)
+    , effects_(std::make_unique<ProgressiveEffects>())
+    , canvasBitmap_(std::make_unique<Bitmap24>(1, 1))
+{
+    busy_ = true;
+    initialised_ = false;
+    editMode_ = keepsTool(currentTool) ? currentTool : 0;
+    setObjectName(QStringLiteral("DocumentWindow"));
+    setMinimumSize(120, 90);
+    createControls();
+    createTimers();
+}
+
+DocumentWindow::~DocumentWindow()
+{
+    destroying_ = true;
+    ++effectsGeneration_;
+    effects_->stop();
+}
+
+void DocumentWindow::createTimers()
+{
+    const std::pair<QTimer*, int> timers[] = { { &timer1_, 200 }, { &timer2_, 200 }, { &timer3_, 100 },
+        { &timer4_, 500 }, { &timer5_, 200 }, { &timer6_, 200 }, { &timer7_, 100 }, { &timer8_, 100 } };
+    for (const auto& [timer, interval] : timers) {
+        timer->setSingleShot(true);
+        timer->setInterval(interval);
+    }
+    connect(&timer1_, &QTimer::timeout, this, &DocumentWindow::timer1Timer);
+    connect(&timer2_, &QTimer::timeout, this, &DocumentWindow::timer2Timer);
+    connect(&timer3_, &QTimer::timeout, this, &DocumentWindow::timer3Timer);
+    connect(&timer4_, &QTimer::timeout, this, &DocumentWindow::timer4Timer);
+    connect(&timer5_, &QTimer::timeout, this, &DocumentWindow::timer5Timer);
+    connect(&timer6_, &QTimer::timeout, this, &DocumentWindow::timer6Timer);
+    connect(&timer7_, &QTimer::timeout, this, &DocumentWindow::timer7Timer);
+    connect(&timer8_, &QTimer::timeout, this, &DocumentWindow::timer8Timer);
+}
+
+HeaderBody* DocumentWindow::header() const
+{
+    ItemRecord* h = findHeader(items_);
+    return h ? &h->header : nullptr;
+}
+
+QString DocumentWindow::title() const
+{
+    const QString name = QFileInfo(fileName_).completeBaseName().trimmed();
+    if (!name.isEmpty())
+        return name;
+    return QStringLiteral("Untitled ") + QString::number(untitledNumber_);
+}
+
+bool DocumentWindow::isModified() const
+{
+    return ::isModified(items_);
+}
+
+bool DocumentWindow::isUntouched() const
+{
+    return ::isUntouched(items_);
+}
+
+std::int32_t DocumentWindow::docToScreen(std::int32_t v, std::int32_t tile) const
+{
+    return ::docToScreen(zoomOf(items_), v, tile);
+}
+
+std::int32_t DocumentWindow::screenToDoc(std::int32_t p, std::int32_t tile) const
+{
+    return ::screenToDoc(zoomOf(items_), p, tile);
+}
+
+void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName)
+{
+    busy_ = true;
+    ++effectsGeneration_;
+    effects_->stop();
+    openingPass_ = false;
+    windowId_ = windowId;
+    clearDocument(fileName);
+    emit zoomChanged(1.0);
+    createNewDrawing();
+    bool loaded = false;
+    if (!fileName.trimmed().isEmpty()) {
+        if (isPictureFileName(fileName)) {
+            // The picture dialog takes the picture once it exists; until then
+            // the drawing stays empty and the user is told so.
+            DialogServices::prompt().ask(UserPrompt::Kind::Information,
+                QStringLiteral("Inserting pictures is not available yet, so \"%1\" was not opened. "
+                               "A new drawing was started instead.")
+                    .arg(QFileInfo(fileName.trimmed()).fileName()),
+                UserPrompt::Buttons::Ok);
+        } else {
+            loaded = loadFile(fileName);
+        }
+    }
+    if (!loaded) {
+        fileName_.clear();
+        untitledNumber_ = UntitledCounter::take();
+    }
+    busy_ = false;
+    updateTitle();
+    emit gridStateChanged();
+    layoutView();
+    if (loaded)
+        timer7_.start();
+}
+
+void DocumentWindow::clearDocument(const QString& fileName)
+{
+    freeItemList(items_);
+    fileName_ = fileName;
+    rulerDrag_ = 0;
+    tileX_ = tileY_ = 0;
+    lastWidth_ = lastHeight_ = 0;
+    if (scrollBarX_) {
+        scrollBarX_->setValue(0);
+        scrollBarY_->setValue(0);
+    }
+    image1_->move(0, 0);
+    hideHint();
+}
+
+void DocumentWindow::createNewDrawing()
+{
+    ItemRecord* h = createHeader(items_);
+    h->header.windowId = windowId_;
+    h->header.zoom = 1.0;
+    documentsettings::setUpNewHeader(*h, documentsettings::newDrawingDefaults());
+    recomputeScreenExtent(h->header);
+    ItemRecord* grid = createItem(items_, kinds::kGrid);
+    makeNewGridlines(h->header, *grid);
+    setModified(items_, false);
+    originX_ = h->header.screenMinX;
+    originY_ = h->header.screenMinY;
+    initialised_ = true;
+    editMode_ = keepsTool(editMode_) ? editMode_ : 0;
+}
+
+bool DocumentWindow::loadFile(const QString& fileName)
+{
+    const QString path = fileName.trimmed();
+    QString error;
+    NotingPrompt prompt(DialogServices::prompt());
+    if (!readDrawing(path, items_, prompt, &error)) {
+        // A missing file is the caller's to report (the recently used files
+        // say "Cannot find the file."); a declined question needs no message.
+        if (!prompt.asked && QFileInfo::exists(path)) {
+            DialogServices::prompt().ask(UserPrompt::Kind::Error,
+                QStringLiteral("Cannot open the file \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error),
+                UserPrompt::Buttons::Ok);
+        }
+        return false;
+    }
+    fileName_ = QFileInfo(path).absoluteFilePath();
+    finishLoadedDrawing();
+    return true;
+}
+
+void DocumentWindow::finishLoadedDrawing()
+{
+    selectOnly(items_, nullptr);
+    HeaderBody* h = header();
+    if (!h)
+        return;
+    h->windowId = windowId_;
+    h->reserved322 = 0;
+    if (!(h->zoom > 0))
+        h->zoom = 1.0;
+    emit zoomChanged(h->zoom);
+    recomputeScreenExtent(*h);
+    documentpainting::refreshGeometry(items_);
+    openingPass_ = true;
+    originX_ = h->screenMinX;
+    originY_ = h->screenMinY;
+    editMode_ = 0;
+    pointCount_ = 0;
+}
+
+void DocumentWindow::updateTitle()
+{
+    const QString t = title();
+    setWindowTitle(t);
+    emit titleChanged(t);
+}
+
+bool DocumentWindow::saveDocument(bool askNameIfUntitled)
+{
+    DocumentFile doc { &items_, fileName_, title(), [this](const QString& p) { emit fileUsed(p); } };
+    if (!::saveDocument(this, doc, askNameIfUntitled))
+        return false;
+    fileName_ = doc.path;
+    updateTitle();
+    return true;
+}
+
+bool DocumentWindow::saveDocumentAs()
+{
+    DocumentFile doc { &items_, fileName_, title(), [this](const QString& p) { emit fileUsed(p); } };
+    if (!::saveDocumentAs(this, doc))
+        return false;
+    fileName_ = doc.path;
+    updateTitle();
+    return true;
+}
+
+void DocumentWindow::closeWithoutQuestions()
+{
+    askOnClose_ = false;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event)
+{
+    busy_ = destroying_ = true;
+    const bool closing = !askOnClose_ || askToClose();
+    if (!fileName_.isEmpty())
+        emit fileUsed(fileName_);
+    if (!closing) {
+        busy_ = destroying_ = false;
+        askOnClose_ = true;
+        event->ignore();
+        return;
+    }
+    ++effectsGeneration_;
+    effects_->stop();
+    event->accept();
+}
+
+// The questions before closing; true when the window may close.
+bool DocumentWindow::askToClose()
+{
+    if (!isModified())
+        return true;
+    if (!fileName_.isEmpty()) {
+        const QString name = QFileInfo(fileName_).completeBaseName().trimmed();
+        switch (DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+            QStringLiteral("Do you want to save changes to") + QLatin1Char(' ') + name + QLatin1Char('?'),
+            UserPrompt::Buttons::YesNoCancel)) {
+        case UserPrompt::Answer::Yes:
+            return saveDocument(false);
+        case UserPrompt::Answer::No:
+            return true;
+        default:
+            return false;
+        }
+    }
+    switch (DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+        QStringLiteral("Do you want to save the file?"), UserPrompt::Buttons::YesNoCancel)) {
+    case UserPrompt::Answer::Yes:
+        return saveDocumentAs();
+    case UserPrompt::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DocumentWindow::formActivate()
+{
+    if (initialised_) {
+        if (const HeaderBody* h = header())
+            emit zoomChanged(h->zoom);
+        emit gridStateChanged();
+    }
+    emit activated();
+    if (initialised_)
+        timer5_.start();
+}
+
+void DocumentWindow::formDeactivate()
+{
+    emit deactivated(editMode_);
+}
+
+void DocumentWindow::repaintCanvas(bool withHandles)
+{
+    if (destroying_)
+        return;
+    documentpainting::paintView(*canvasBitmap_, items_, tileX_, tileY_, openingPass_);
+    image1_->update();
+    emit canvasRepainted();
+    if (withHandles)
+        timer3_.start();
+    if (openingPass_ && effects_->running()) {
+        // The pass was painting the old picture; it starts again on the new one.
+        ++effectsGeneration_;
+        effects_->stop();
+        timer7_.start();
+    }
+}
+
+// Paints the items again with their effects, one stacking position at a
+// time, letting the window's events run in between; a newer pass, a repaint
+// or a new drawing stops it.
+void DocumentWindow::effectsStep()
+{
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    while (more && clock.elapsed() < 15)
+        more = effects_->step();
+    image1_->update();
+    if (more) {
+        const int generation = effectsGeneration_;
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == effectsGeneration_ && !destroying_)
+                effectsStep();
+        });
+        return;
+    }
+    openingPass_ = false;
+    timer3_.start();
+}
+
+void DocumentWindow::timer1Timer() { } // press-and-hold start of a drawing tool: comes with the tools
+void DocumentWindow::timer2Timer() { } // double-click actions: come with the selection
+void DocumentWindow::timer3Timer() { } // selection handles: come with the selection
+void DocumentWindow::timer4Timer() { } // text caret: comes with text editing
+void DocumentWindow::timer6Timer() { } // clips of an inserted picture: come with the picture dialog
+void DocumentWindow::timer8Timer() { } // printing: comes with printing
+
+void DocumentWindow::timer5Timer()
+{
+    if (editMode_ == 1)
+        emit toolPageRequested(98);
+    else if (editMode_ == 31)
+        emit toolPageRequested(300);
+}
+
+void DocumentWindow::timer7Timer()
+{
+    if (destroying_)
+        return;
+    ++effectsGeneration_;
+    effects_->start(items_, *canvasBitmap_, tileX_, tileY_);
+    effectsStep();
+}

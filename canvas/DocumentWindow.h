@@ -1,0 +1,195 @@
+#pragma once
+
+#include "model/ItemList.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+struct HeaderBody;
+class CanvasImage;
+class DragHint;
+class QScrollBar;
+class RulerWidget;
+class Bitmap24;
+class ProgressiveEffects;
+
+// The document window: one drawing shown at a zoom with rulers, scroll bars
+// and the anchor strips' space. Meant to be the widget of a QMdiSubWindow; the
+// main window listens to its signals for the title, the application zoom, the
+// recently used files and the tool panels.
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `currentTool` is the application's current tool; a new window keeps it
+    // only when it is the line tool, the text tool or a shape tool.
+    explicit DocumentWindow(int currentTool = 0, QWidget* parent = nullptr);
+    ~DocumentWindow() override;
+
+    // Starts a new drawing (empty `fileName`) or loads a file; also
+    // re-initialises an untouched window that is reused for a file.
+    void initDocument(std::int32_t windowId, const QString& fileName);
+
+    ItemList& items() { return items_; }
+    const ItemList& items() const { return items_; }
+    // The drawing header, or null for a drawing without one.
+    HeaderBody* header() const;
+    std::int32_t windowId() const { return windowId_; }
+    QString fileName() const { return fileName_; }
+    int untitledNumber() const { return untitledNumber_; }
+    // The file name without folder and extension, or "Untitled N".
+    QString title() const;
+    bool isModified() const;
+    // No unsaved changes and at most three records: a window that may be reused.
+    bool isUntouched() const;
+
+    int editMode() const { return editMode_; }
+    void setEditMode(int mode) { editMode_ = mode; }
+    int pointCount() const { return pointCount_; }
+    void setPointCount(int count) { pointCount_ = count; }
+
+    // File commands; true when the command counts as done.
+    bool saveDocument(bool askNameIfUntitled);
+    bool saveDocumentAs();
+    // Closes the window without asking about unsaved changes (the exit
+    // query's No).
+    void closeWithoutQuestions();
+
+    // Takes the application zoom into the drawing and repaints.
+    void applyZoom(double zoom);
+    void layoutView();
+    void repaintCanvas(bool withHandles);
+    void updateTitle();
+
+    // Item coordinates to canvas-bitmap pixels and back.
+    std::int32_t docToScreen(std::int32_t v, std::int32_t tile) const;
+    std::int32_t screenToDoc(std::int32_t p, std::int32_t tile) const;
+    std::int32_t tileX() const { return tileX_; }
+    std::int32_t tileY() const { return tileY_; }
+    std::int32_t originX() const { return originX_; }
+    std::int32_t originY() const { return originY_; }
+
+    // Red marks on both rulers at a position in canvas-bitmap pixels.
+    void markRulers(QPoint p);
+    void eraseRulerMarks();
+
+    // Activation hooks, called by the main window when its document area
+    // activates or leaves this window.
+    void formActivate();
+    void formDeactivate();
+
+    // Parts of the window, for the main window and tests.
+    QScrollBar* scrollBarX() const { return scrollBarX_; }
+    QScrollBar* scrollBarY() const { return scrollBarY_; }
+    QWidget* viewPanel() const { return panel0_; }
+    CanvasImage* canvasImage() const { return image1_; }
+    RulerWidget* rulerX() const { return rulerX_; }
+    RulerWidget* rulerY() const { return rulerY_; }
+    DragHint* dragHint() const { return hint1_; }
+    Bitmap24& canvasBitmap() { return *canvasBitmap_; }
+
+signals:
+    // The caption changed (also the Window menu entry's caption).
+    void titleChanged(const QString& title);
+    // The window wants the application zoom set to this value and the zoom
+    // display refreshed (new drawing, loaded drawing, activation).
+    void zoomChanged(double zoom);
+    // The header's grid, anchor and snap switches may have changed.
+    void gridStateChanged();
+    // A file path that belongs at the top of the recently used files.
+    void fileUsed(const QString& path);
+    // The tool panel of the window's tool should be shown (page 98 or 300).
+    void toolPageRequested(int page);
+    // This window is active; the main window checks its Window menu entry.
+    void activated();
+    // This window is left; `editMode` becomes the application's current tool.
+    void deactivated(int editMode);
+    // The whole visible canvas was repainted.
+    void canvasRepainted();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createTimers();
+    void clearDocument(const QString& fileName);
+    void createNewDrawing();
+    bool loadFile(const QString& fileName);
+    void finishLoadedDrawing();
+    void makeBitmaps();
+    void recomputeTile();
+    void placeCanvas();
+    void redrawRulers();
+    void redrawRuler(bool horizontal);
+    bool nearCanvasEdge(bool horizontal, int position, bool farEdge) const;
+    void resetRulerCursors();
+    bool askToClose();
+    void effectsStep();
+
+    void scrollBarXChange(int position);
+    void scrollBarYChange(int position);
+    void rulerMouseDown(bool horizontal, QPoint at);
+    void rulerMouseMove(bool horizontal, QPoint at, Qt::MouseButtons buttons);
+    void rulerMouseUp(bool horizontal, QPoint at);
+    void finishWidthDrag(bool horizontal, QPoint at);
+    void finishEdgeDrag(bool horizontal, QPoint at);
+    void showHint(bool horizontal, QPoint at, double lengthInUnits);
+    void hideHint();
+
+    void timer1Timer();
+    void timer2Timer();
+    void timer3Timer();
+    void timer4Timer();
+    void timer5Timer();
+    void timer6Timer();
+    void timer7Timer();
+    void timer8Timer();
+
+    ItemList items_;
+    std::int32_t windowId_ = 0;
+    int untitledNumber_ = 0;
+    QString fileName_;
+    int editMode_ = 0;
+    int pointCount_ = 0;
+    std::int32_t tileX_ = 0, tileY_ = 0;
+    std::int32_t originX_ = 0, originY_ = 0;
+    std::int32_t lastWidth_ = 0, lastHeight_ = 0;
+    int rulerDrag_ = 0;
+    QPoint rulerDragStart_;
+    // While a ruler end is dragged: the new width (height) in zoomed pixels,
+    // or the new left (top) edge in zoomed pixels.
+    std::int32_t rulerDragValue_ = 0;
+    bool busy_ = false;
+    bool destroying_ = false;
+    bool initialised_ = false;
+    bool ignoreMouse_ = false;
+    bool askOnClose_ = true;
+    // Set from loading or zooming until the effects pass has run: repaints
+    // meanwhile leave shadows and 3-D effects to the pass.
+    bool openingPass_ = false;
+    // Changed whenever a running effects pass must stop.
+    int effectsGeneration_ = 0;
+    std::unique_ptr<ProgressiveEffects> effects_;
+
+    std::unique_ptr<Bitmap24> canvasBitmap_;
+
+    QWidget* corner1_ = nullptr;
+    RulerWidget* rulerX_ = nullptr;
+    RulerWidget* rulerY_ = nullptr;
+    QWidget* panel0_ = nullptr;
+    QWidget* background1_ = nullptr;
+    QWidget* panel2_ = nullptr;
+    CanvasImage* image1_ = nullptr;
+    DragHint* hint1_ = nullptr;
+    QScrollBar* scrollBarX_ = nullptr;
+    QScrollBar* scrollBarY_ = nullptr;
+    QWidget* panel1_ = nullptr;
+
+    QTimer timer1_, timer2_, timer3_, timer4_, timer5_, timer6_, timer7_, timer8_;
+};

@@ -1,0 +1,265 @@
+// The view side of the document window: layout, tiling, scrolling, rulers
+// and zoom.
+#include "canvas/DocumentWindow.h"
+
+#include "canvas/CanvasImage.h"
+#include "canvas/CanvasTiling.h"
+#include "canvas/DragHint.h"
+#include "canvas/RulerPainter.h"
+#include "canvas/RulerWidget.h"
+#include "canvas/DocumentPainting.h"
+#include "canvas/DocumentSettings.h"
+#include "canvas/ViewLayout.h"
+#include "model/DrawingHeader.h"
+#include "model/ItemRecord.h"
+#include "model/ScreenMetrics.h"
+#include "platform/Bitmap24.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+QWidget* makePanel(QWidget* parent, const char* name, const QColor& colour)
+{
+    auto* w = new QWidget(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    return w;
+}
+
+} // namespace
+
+void DocumentWindow::createControls()
+{
+    const RulerStyle style = documentsettings::rulerStyle();
+    corner1_ = makePanel(this, "corner1", style.outsideColour);
+    rulerX_ = new RulerWidget(true, this);
+    rulerX_->setObjectName(QStringLiteral("rulerX"));
+    rulerY_ = new RulerWidget(false, this);
+    rulerY_->setObjectName(QStringLiteral("rulerY"));
+    panel0_ = makePanel(this, "Panel0", palette().color(QPalette::Dark));
+    panel0_->setMouseTracking(true);
+    background1_ = makePanel(panel0_, "background1", palette().color(QPalette::Dark));
+    background1_->setMouseTracking(true);
+    panel2_ = makePanel(panel0_, "Panel2", Qt::white);
+    image1_ = new CanvasImage(canvasBitmap_.get(), panel2_);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    hint1_ = new DragHint(panel0_);
+    hint1_->setObjectName(QStringLiteral("Hint1"));
+    hint1_->setStyle(style);
+    scrollBarX_ = new QScrollBar(Qt::Horizontal, this);
+    scrollBarX_->setObjectName(QStringLiteral("ScrollBarX"));
+    scrollBarY_ = new QScrollBar(Qt::Vertical, this);
+    scrollBarY_->setObjectName(QStringLiteral("ScrollBarY"));
+    for (QScrollBar* bar : { scrollBarX_, scrollBarY_ }) {
+        bar->setSingleStep(20);
+        bar->hide();
+    }
+    panel1_ = makePanel(this, "Panel1", palette().color(QPalette::Window));
+    panel1_->hide();
+
+    connect(scrollBarX_, &QScrollBar::valueChanged, this, &DocumentWindow::scrollBarXChange);
+    connect(scrollBarY_, &QScrollBar::valueChanged, this, &DocumentWindow::scrollBarYChange);
+    for (RulerWidget* ruler : { rulerX_, rulerY_ }) {
+        const bool horizontal = ruler->horizontal();
+        connect(ruler, &RulerWidget::pressed, this, [this, horizontal](QPoint at, Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                rulerMouseDown(horizontal, at);
+        });
+        connect(ruler, &RulerWidget::moved, this, [this, horizontal](QPoint at, Qt::MouseButtons buttons) {
+            rulerMouseMove(horizontal, at, buttons);
+        });
+        connect(ruler, &RulerWidget::released, this, [this, horizontal](QPoint at, Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                rulerMouseUp(horizontal, at);
+        });
+        connect(ruler, &RulerWidget::left, this, &DocumentWindow::resetRulerCursors);
+    }
+    // Until the tools take the canvas's mouse, a move over it marks the rulers.
+    connect(image1_, &CanvasImage::moved, this, [this](QMouseEvent* e) {
+        hideHint();
+        markRulers(e->position().toPoint());
+    });
+    setMouseTracking(true);
+    for (QObject* o :
+        { static_cast<QObject*>(this), static_cast<QObject*>(panel0_), static_cast<QObject*>(background1_) })
+        o->installEventFilter(this);
+}
+
+bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A move over the window outside the canvas clears the ruler marks and the hint.
+    if (event->type() == QEvent::MouseMove
+        && (watched == this || watched == panel0_ || watched == background1_)) {
+        eraseRulerMarks();
+        hideHint();
+        resetRulerCursors();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DocumentWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!destroying_)
+        layoutView();
+}
+
+void DocumentWindow::layoutView()
+{
+    HeaderBody* h = header();
+    if (busy_ || destroying_ || !h)
+        return;
+    busy_ = true;
+    const ViewLayout l = computeViewLayout(width(), height(), h->screenMaxX, h->screenMaxY);
+    panel0_->setGeometry(l.view);
+    background1_->setGeometry(0, 0, l.view.width(), l.view.height());
+    const std::pair<QScrollBar*, std::tuple<bool, QRect, int, int>> bars[] = {
+        { scrollBarX_, { l.showScrollX, l.scrollX, l.scrollMaxX, l.view.width() } },
+        { scrollBarY_, { l.showScrollY, l.scrollY, l.scrollMaxY, l.view.height() } },
+    };
+    for (const auto& [bar, setting] : bars) {
+        const auto& [shown, rect, max, page] = setting;
+        const QSignalBlocker block(bar);
+        if (shown) {
+            bar->setGeometry(rect);
+            bar->setRange(0, max);
+            bar->setPageStep(std::max(1, page));
+            bar->show();
+        } else {
+            bar->setValue(0);
+            bar->hide();
+        }
+    }
+    panel1_->setVisible(l.showFiller);
+    if (l.showFiller)
+        panel1_->setGeometry(l.filler);
+    originX_ = h->screenMinX - scrollBarX_->value();
+    originY_ = h->screenMinY - scrollBarY_->value();
+    recomputeTile();
+    corner1_->setGeometry(l.corner);
+    rulerX_->setGeometry(l.rulerX);
+    rulerY_->setGeometry(l.rulerY);
+    redrawRulers();
+    busy_ = false;
+}
+
+// Re-creates the canvas bitmap when the canvas's size changed, chooses the
+// part of the canvas it holds and repaints when that part changed.
+void DocumentWindow::recomputeTile()
+{
+    const HeaderBody* h = header();
+    if (!h)
+        return;
+    bool recreated = false;
+    if (h->screenWidth != lastWidth_ || h->screenHeight != lastHeight_) {
+        canvasBitmap_->resize(canvasBitmapSize(h->screenWidth), canvasBitmapSize(h->screenHeight));
+        panel2_->resize(canvasBitmap_->width(), canvasBitmap_->height());
+        image1_->resize(canvasBitmap_->width(), canvasBitmap_->height());
+        lastWidth_ = h->screenWidth;
+        lastHeight_ = h->screenHeight;
+        recreated = true;
+    }
+    const std::int32_t tx = tileOffset(
+        { canvasBitmap_->width(), originX_, panel0_->width(), h->screenWidth, scrollBarX_->value() });
+    const std::int32_t ty = tileOffset(
+        { canvasBitmap_->height(), originY_, panel0_->height(), h->screenHeight, scrollBarY_->value() });
+    const bool moved = tx != tileX_ || ty != tileY_;
+    tileX_ = tx;
+    tileY_ = ty;
+    placeCanvas();
+    if (moved || recreated)
+        repaintCanvas(true);
+}
+
+void DocumentWindow::placeCanvas()
+{
+    panel2_->move(originX_ + tileX_, originY_ + tileY_);
+}
+
+void DocumentWindow::scrollBarXChange(int position)
+{
+    const HeaderBody* h = header();
+    if (!h)
+        return;
+    eraseRulerMarks();
+    originX_ = h->screenMinX - position;
+    recomputeTile();
+    redrawRuler(true);
+}
+
+void DocumentWindow::scrollBarYChange(int position)
+{
+    const HeaderBody* h = header();
+    if (!h)
+        return;
+    eraseRulerMarks();
+    originY_ = h->screenMinY - position;
+    recomputeTile();
+    redrawRuler(false);
+}
+
+void DocumentWindow::redrawRulers()
+{
+    redrawRuler(true);
+    redrawRuler(false);
+}
+
+// The ruler is painted for the visible part of the view only, counting its
+// ticks from the canvas's edge, so scrolling far along a large canvas costs
+// the same as scrolling near its start.
+void DocumentWindow::redrawRuler(bool horizontal)
+{
+    const HeaderBody* h = header();
+    if (!h)
+        return;
+    RulerWidget* ruler = horizontal ? rulerX_ : rulerY_;
+    RulerView v;
+    v.horizontal = horizontal;
+    v.length = horizontal ? panel0_->width() : panel0_->height();
+    v.bandStart = horizontal ? originX_ : originY_;
+    v.bandLength = horizontal ? h->screenWidth : h->screenHeight;
+    const bool mine
+        = horizontal ? (rulerDrag_ == 4 || rulerDrag_ == 6) : (rulerDrag_ == 5 || rulerDrag_ == 7);
+    if (mine && (rulerDrag_ == 4 || rulerDrag_ == 5))
+        v.bandLength = rulerDragValue_;
+    if (mine && (rulerDrag_ == 6 || rulerDrag_ == 7))
+        v.bandStart = rulerDragValue_ - (horizontal ? scrollBarX_->value() : scrollBarY_->value());
+    const ScreenMetrics& s = screenMetrics();
+    v.ticks = rulerTicks(h->units, h->zoom, horizontal, horizontal ? s.pixelsPerMmX() : s.pixelsPerMmY(),
+        horizontal ? s.dpiX : s.dpiY);
+    ruler->setImage(paintRuler(v, documentsettings::rulerStyle()));
+}
+
+void DocumentWindow::markRulers(QPoint p)
+{
+    rulerX_->setMark(p.x() + tileX_ + originX_);
+    rulerY_->setMark(p.y() + tileY_ + originY_);
+}
+
+void DocumentWindow::eraseRulerMarks()
+{
+    rulerX_->setMark(-1);
+    rulerY_->setMark(-1);
+}
+
+void DocumentWindow::applyZoom(double zoom)
+{
+    HeaderBody* h = header();
+    if (!h || !(zoom > 0))
+        return;
+    documentpainting::restoreMarks(*canvasBitmap_, items_);
+    dropClipCaches(items_);
+    eraseRulerMarks();
+    h->zoom = zoom;
+    recomputeScreenExtent(*h);
+    openingPass_ = true;
+    layoutView();
+    timer7_.start();
+}

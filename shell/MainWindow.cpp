@@ -1,0 +1,185 @@
+#include "shell/MainWindow.h"
+
+#include "canvas/DocumentSettings.h"
+#include "canvas/DocumentWindow.h"
+#include "model/UserPrompt.h"
+#include "panels/ToolPalette.h"
+#include "platform/FontList.h"
+#include "platform/widgets/DialogServices.h"
+#include "shell/NextStepBox.h"
+#include "shell/ShellSettings.h"
+#include "shell/SidePanel.h"
+#include "shell/CommandBar.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kUpperMenuHeight = 24;
+constexpr int kUpperMenuMaxHeight = 30;
+constexpr int kSidePanelWidth = 120;
+
+const char* const kExitQuestion = "One or more files were modified, but the changes have not been saved.\n"
+                                  "Do you want to save the files?";
+
+void oneShot(QTimer& timer, int ms)
+{
+    timer.setSingleShot(true);
+    timer.setInterval(ms);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("Tavelle"));
+    shellsettings::load();
+    documentsettings::useParams(&shellsettings::params());
+    buildLayout();
+    buildMenus();
+    createTimers();
+    startUp();
+}
+
+MainWindow::~MainWindow()
+{
+    // The children (document area, document windows, upper menu, timers) are
+    // destroyed after this; none may call back into a half-destroyed main window.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
+void MainWindow::buildLayout()
+{
+    // Panel5 (the upper menu) over the rest; the splitter lets it grow from
+    // 24 to 30 pixels only.
+    auto* outer = new QSplitter(Qt::Vertical, this);
+    outer->setObjectName(QStringLiteral("Splitter3"));
+    outer->setChildrenCollapsible(false);
+    outer->setHandleWidth(3);
+    commandBar_ = new CommandBar(outer);
+    commandBar_->setMinimumHeight(kUpperMenuHeight);
+    commandBar_->setMaximumHeight(kUpperMenuMaxHeight);
+    commandBar_->setObjectName(QStringLiteral("Panel5"));
+
+    auto* body = new QSplitter(Qt::Horizontal, outer);
+    body->setObjectName(QStringLiteral("Splitter2"));
+    body->setChildrenCollapsible(false);
+
+    auto* side = new QSplitter(Qt::Vertical, body);
+    side->setObjectName(QStringLiteral("Splitter4"));
+    side->setChildrenCollapsible(false);
+    auto* scroll = new QScrollArea(side);
+    scroll->setObjectName(QStringLiteral("Panel3"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sidePanel_ = new SidePanel;
+    scroll->setWidget(sidePanel_);
+    nextStepBox_ = new NextStepBox(side);
+    side->setStretchFactor(0, 1);
+    side->setStretchFactor(1, 0);
+
+    mdiArea_ = new QMdiArea(body);
+    mdiArea_->setObjectName(QStringLiteral("documentArea"));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    body->setStretchFactor(0, 0);
+    body->setStretchFactor(1, 1);
+    body->setSizes({ kSidePanelWidth + 16, 1000 });
+    outer->setStretchFactor(0, 0);
+    outer->setStretchFactor(1, 1);
+    setCentralWidget(outer);
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    resize(1100, 760);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
+    connect(commandBar_, &CommandBar::buttonClicked, this, &MainWindow::commandButtonClicked);
+    connect(commandBar_, &CommandBar::trackBarReleased, this, &MainWindow::trackBarReleased);
+    connect(sidePanel_->toolPalette(), &ToolPalette::entryChosen, this, &MainWindow::paletteEntryChosen);
+    connect(nextStepBox_, &NextStepBox::stepChosen, this, &MainWindow::performNextStep);
+    connect(nextStepBox_, &NextStepBox::rowHovered, this, [this] { commandBar_->raiseButton(9); });
+    connect(nextStepBox_, &NextStepBox::backClicked, this, &MainWindow::goBack);
+    connect(nextStepBox_, &NextStepBox::forwardClicked, this, &MainWindow::goForward);
+}
+
+void MainWindow::createTimers()
+{
+    oneShot(timer1_, 100);
+    oneShot(timer2_, 500);
+    oneShot(timer4_, 200);
+    oneShot(timer5_, 200);
+    connect(&timer1_, &QTimer::timeout, this, &MainWindow::timer1Timer);
+    connect(&timer2_, &QTimer::timeout, this, [this] {
+        timer2_.stop();
+        if (documents().empty())
+            fileNew();
+    });
+    connect(&timer4_, &QTimer::timeout, this, &MainWindow::timer4Timer);
+    // Listing the fonts makes the system read its whole font collection, which
+    // takes a moment: doing it once the window shows keeps the start quick and
+    // spares the first text that is drawn the wait.
+    connect(&timer5_, &QTimer::timeout, this, [] { scalableFontFamilies(); });
+}
+
+void MainWindow::startUp()
+{
+    commandBar_->setZoomDisplay(100);
+    setDocumentCommandsEnabled(false);
+    refreshSelectionCommands();
+    rebuildReopenMenu();
+    refreshGridState();
+    showPage(pages::kSelect);
+    // The first-time setup comes with its own issue; until then every start
+    // counts as one after the setup.
+    timer2_.start();
+    timer5_.start();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!exitQuery()) {
+        event->ignore();
+        return;
+    }
+    for (DocumentWindow* docWindow : documents())
+        docWindow->closeWithoutQuestions();
+    shellsettings::save();
+    event->accept();
+}
+
+// Asks about unsaved drawings; true when the program may end.
+bool MainWindow::exitQuery()
+{
+    const auto firstModified = [this]() -> DocumentWindow* {
+        for (DocumentWindow* docWindow : documents())
+            if (docWindow->isModified())
+                return docWindow;
+        return nullptr;
+    };
+    if (!firstModified())
+        return true;
+    const UserPrompt::Answer answer = DialogServices::prompt().ask(UserPrompt::Kind::Warning,
+        QString::fromLatin1(kExitQuestion), UserPrompt::Buttons::YesNoCancel);
+    if (answer == UserPrompt::Answer::No)
+        return true;
+    if (answer != UserPrompt::Answer::Yes)
+        return false;
+    while (DocumentWindow* docWindow = firstModified()) {
+        bringToFront(docWindow);
+        if (!docWindow->saveDocument(true))
+            return false;
+        docWindow->closeWithoutQuestions();
+    }
+    return true;
+}

@@ -1,0 +1,263 @@
+#include "shell/MainWindow.h"
+
+#include "shell/ShellSettings.h"
+#include "shell/ZoomSteps.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace {
+
+// Entries whose feature comes later carry this status tip; they stay
+// disabled, so nothing looks usable that does nothing.
+const char* const kLaterTip = "Not available in this version yet";
+
+QKeySequence ctrl(int key) { return QKeySequence(Qt::CTRL | key); }
+
+} // namespace
+
+void MainWindow::buildMenus()
+{
+    buildFileMenu();
+    buildInsertMenu();
+    buildEditMenu();
+    buildZoomMenu();
+    buildToolsMenu();
+    buildCustomizeMenu();
+    windowMenu_ = menuBar()->addMenu(tr("&Window"));
+    windowMenu_->setObjectName(QStringLiteral("windowMenu"));
+    windowMenuAction_ = windowMenu_->menuAction();
+    windowMenuAction_->setVisible(false);
+    buildHelpMenu();
+}
+
+QAction* MainWindow::addEntry(QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys)
+{
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(name);
+    entry->setShortcuts(keys);
+    return entry;
+}
+
+QAction* MainWindow::addLaterEntry(QMenu* menu, const QString& name, const QString& caption,
+    const QList<QKeySequence>& keys)
+{
+    QAction* entry = addEntry(menu, name, caption, keys);
+    entry->setEnabled(false);
+    entry->setStatusTip(tr(kLaterTip));
+    return entry;
+}
+
+QAction* MainWindow::action(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::buildFileMenu()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    connect(addEntry(file, "fileNew", tr("&New"), { ctrl(Qt::Key_N) }), &QAction::triggered, this, &MainWindow::fileNew);
+    connect(addEntry(file, "fileOpen", tr("&Open..."), { ctrl(Qt::Key_O) }), &QAction::triggered, this,
+        &MainWindow::fileOpen);
+
+    reopenMenu_ = file->addMenu(tr("&Reopen"));
+    reopenMenu_->setObjectName(QStringLiteral("reopenMenu"));
+    for (int i = 0; i < 16; ++i) {
+        reopenEntries_[i] = addEntry(reopenMenu_, QStringLiteral("reopen%1").arg(i + 1), QString());
+        connect(reopenEntries_[i], &QAction::triggered, this, [this, i] { reopen(i); });
+    }
+    reopenMenu_->addSeparator();
+    connect(addEntry(reopenMenu_, "clearRecent", tr("&Clear...")), &QAction::triggered, this,
+        &MainWindow::clearRecentFiles);
+
+    QAction* save = addEntry(file, "fileSave", tr("&Save"), { ctrl(Qt::Key_S) });
+    QAction* saveAs = addEntry(file, "fileSaveAs", tr("Save &As..."));
+    QAction* close = addEntry(file, "fileClose", tr("&Close"), { ctrl(Qt::Key_W) });
+    connect(save, &QAction::triggered, this, &MainWindow::fileSave);
+    connect(saveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
+    connect(close, &QAction::triggered, this, &MainWindow::fileClose);
+    documentCommands_ = { save, saveAs, close };
+    file->addSeparator();
+
+    // Page setup and the grid options come with their wizards: the submenus
+    // stay grey until then.
+    QMenu* pageSetup = file->addMenu(tr("Pa&ge Setup"));
+    pageSetup->menuAction()->setEnabled(false);
+    currentFileEntries_[0] = addLaterEntry(pageSetup, "pageSetupCurrent", QString());
+    currentFileEntries_[1] = pageSetup->addSeparator();
+    addLaterEntry(pageSetup, "pageSetupNew", tr("New Files..."));
+    QMenu* gridSnap = file->addMenu(tr("&Grid and Snap"));
+    gridSnap->menuAction()->setEnabled(false);
+    currentFileEntries_[2] = addLaterEntry(gridSnap, "gridSnapCurrent", QString());
+    currentFileEntries_[3] = gridSnap->addSeparator();
+    addLaterEntry(gridSnap, "gridSnapNew", tr("New Files..."));
+    file->addSeparator();
+    addLaterEntry(file, "printPreview", tr("Print Pre&view"));
+    addLaterEntry(file, "print", tr("&Print..."), { ctrl(Qt::Key_P) });
+    QMenu* exportMenu = file->addMenu(tr("&Export"));
+    exportMenu->menuAction()->setEnabled(false);
+    addLaterEntry(exportMenu, "exportExact", tr("E&xact..."));
+    addLaterEntry(exportMenu, "exportSmooth", tr("&Smooth..."));
+    file->addSeparator();
+    connect(addEntry(file, "fileExit", tr("E&xit"), { ctrl(Qt::Key_Q) }), &QAction::triggered, this,
+        &QWidget::close);
+    refreshCurrentFileEntries();
+}
+
+void MainWindow::buildInsertMenu()
+{
+    QMenu* insert = menuBar()->addMenu(tr("&Insert"));
+    struct Entry {
+        const char* caption;
+        int page;
+    };
+    // The drawing tools and the picture dialog come with their own panels.
+    constexpr Entry entries[] = { { "&Picture...", 400 }, { "&Text", 300 }, { "&Line", 98 }, { "&Arc", 108 },
+        { "Spli&ne", 109 }, { "&Curve", 111 }, { "Tri&angle", 100 }, { "S&quare", 101 }, { "&Rectangle", 102 },
+        { "C&ircle", 103 }, { "Pi&e", 107 }, { "&Ellipse", 104 }, { "Pol&ygon", 199 }, { "&Star", 105 },
+        { "S&olid", 110 }, { "O&blong", 112 } };
+    for (const Entry& e : entries) {
+        QAction* entry = addEntry(insert, QStringLiteral("insert%1").arg(e.page), tr(e.caption));
+        const int page = e.page;
+        connect(entry, &QAction::triggered, this, [this, page] { startPendingPage(page); });
+        entry->setEnabled(pageAvailable(page));
+        if (!entry->isEnabled())
+            entry->setStatusTip(tr(kLaterTip));
+    }
+}
+
+void MainWindow::buildEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    addLaterEntry(edit, "undo", tr("&Undo"), { ctrl(Qt::Key_Z) });
+    addLaterEntry(edit, "redo", tr("&Redo"),
+        { QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z), ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
+    addLaterEntry(edit, "clearUndo", tr("&Clear Undo and Redo"));
+    edit->addSeparator();
+    addLaterEntry(edit, "cut", tr("Cu&t"), { ctrl(Qt::Key_Delete), ctrl(Qt::Key_X) });
+    addLaterEntry(edit, "copy", tr("&Copy"), { ctrl(Qt::Key_Insert), ctrl(Qt::Key_C) });
+    addLaterEntry(edit, "paste", tr("&Paste"), { QKeySequence(Qt::SHIFT | Qt::Key_Insert), ctrl(Qt::Key_V) });
+    edit->addSeparator();
+    addLaterEntry(edit, "joinItems", tr("&Join Items"));
+    addLaterEntry(edit, "splitGroup", tr("&Split Group"));
+}
+
+void MainWindow::buildZoomMenu()
+{
+    QMenu* zoom = menuBar()->addMenu(tr("&Zoom"));
+    zoomGroup_ = new QActionGroup(this);
+    zoomGroup_->setExclusive(true);
+    for (int percent : kZoomMenuPercents) {
+        QAction* entry = addEntry(zoom, QStringLiteral("zoom%1").arg(percent), QStringLiteral("%1%").arg(percent));
+        entry->setCheckable(true);
+        entry->setChecked(percent == 100);
+        entry->setData(percent);
+        zoomGroup_->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, percent] { zoomToPercent(percent); });
+    }
+    // Keyboard zoom steps, as the upper menu's Zoom in and Zoom out buttons.
+    auto* in = new QAction(this);
+    in->setObjectName(QStringLiteral("zoomInKey"));
+    in->setShortcuts({ QKeySequence::ZoomIn, ctrl(Qt::Key_Equal) });
+    auto* out = new QAction(this);
+    out->setObjectName(QStringLiteral("zoomOutKey"));
+    out->setShortcuts({ QKeySequence::ZoomOut });
+    addAction(in);
+    addAction(out);
+    connect(in, &QAction::triggered, this, &MainWindow::zoomIn);
+    connect(out, &QAction::triggered, this, &MainWindow::zoomOut);
+}
+
+void MainWindow::buildToolsMenu()
+{
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    // Grid, anchors, snap and the speed options come with the grid feature.
+    QMenu* grid = tools->addMenu(tr("&Grid"));
+    grid->menuAction()->setEnabled(false);
+    auto* gridGroup = new QActionGroup(this);
+    for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
+        QAction* entry = addLaterEntry(grid, QStringLiteral("grid%1").arg(gridGroup->actions().size()), tr(caption));
+        entry->setCheckable(true);
+        gridGroup->addAction(entry);
+    }
+    gridGroup->actions().first()->setChecked(true);
+    grid->addSeparator();
+    addLaterEntry(grid, "gridCustomize", tr("&Customize..."));
+    QMenu* reset = grid->addMenu(tr("&Reset"));
+    reset->menuAction()->setEnabled(false);
+    for (const char* caption : { "&Horizontal", "&Vertical", "&Both" })
+        addLaterEntry(reset, QStringLiteral("gridReset%1").arg(reset->actions().size()), tr(caption));
+    grid->addSeparator();
+    QMenu* anchors = grid->addMenu(tr("&Anchors"));
+    anchors->menuAction()->setEnabled(false);
+    auto* anchorGroup = new QActionGroup(this);
+    for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
+        QAction* entry = addLaterEntry(anchors, QStringLiteral("anchors%1").arg(anchorGroup->actions().size()), tr(caption));
+        entry->setCheckable(true);
+        anchorGroup->addAction(entry);
+    }
+    anchorGroup->actions().last()->setChecked(true);
+
+    QMenu* snap = tools->addMenu(tr("&Snap"));
+    snap->menuAction()->setEnabled(false);
+    auto* snapGroup = new QActionGroup(this);
+    for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
+        QAction* entry = addLaterEntry(snap, QStringLiteral("snap%1").arg(snapGroup->actions().size()), tr(caption));
+        entry->setCheckable(true);
+        snapGroup->addAction(entry);
+    }
+    snapGroup->actions().first()->setChecked(true);
+    addLaterEntry(tools, "speed", tr("S&peed..."));
+}
+
+void MainWindow::buildCustomizeMenu()
+{
+    QMenu* customize = menuBar()->addMenu(tr("&Customize"));
+    addLaterEntry(customize, "customizeColors", tr("&Colors..."));
+    addLaterEntry(customize, "customizeWeights", tr("Line &Weights..."));
+    addLaterEntry(customize, "customizePatterns", tr("Line &Patterns..."));
+    addLaterEntry(customize, "customizeAlignments", tr("&Alignments..."));
+    addLaterEntry(customize, "customizeSizes", tr("&Font sizes..."));
+    addLaterEntry(customize, "customizeAngles", tr("&Text angles..."));
+    addLaterEntry(customize, "customizeShadows", tr("&Shadows..."));
+}
+
+void MainWindow::buildHelpMenu()
+{
+    helpMenu_ = menuBar()->addMenu(tr("&Help"));
+    QMenu* hints = helpMenu_->addMenu(tr("&Hints"));
+    QAction* all = addEntry(hints, "hintsShowAll", tr("Show &All"));
+    QAction* none = addEntry(hints, "hintsShowNone", tr("Show &None"));
+    all->setCheckable(true);
+    none->setCheckable(true);
+    connect(all, &QAction::triggered, this, [this] {
+        shellsettings::setAllHelpSwitches(true);
+        refreshHelpMenu();
+    });
+    connect(none, &QAction::triggered, this, [this] {
+        shellsettings::setAllHelpSwitches(false);
+        refreshHelpMenu();
+    });
+    connect(helpMenu_, &QMenu::aboutToShow, this, &MainWindow::refreshHelpMenu);
+    helpMenu_->addSeparator();
+    connect(addEntry(helpMenu_, "about", tr("&About")), &QAction::triggered, this, [this] {
+        QMessageBox::about(this, tr("About Tavelle"),
+            tr("<b>Tavelle</b> %1<br>A design editor for cards, labels and pictures.")
+                .arg(QApplication::applicationVersion()));
+    });
+    refreshHelpMenu();
+}
+
+void MainWindow::refreshHelpMenu()
+{
+    action(QStringLiteral("hintsShowAll"))->setChecked(shellsettings::allHelpSwitchesOn());
+    action(QStringLiteral("hintsShowNone"))->setChecked(shellsettings::noHelpSwitchOn());
+}
+
+void MainWindow::setDocumentCommandsEnabled(bool enabled)
+{
+    for (QAction* entry : documentCommands_)
+        entry->setEnabled(enabled);
+}

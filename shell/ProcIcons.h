@@ -1,6 +1,0 @@
-#pragma once
-
-#include <QIcon>
-
-// The picture of upper-menu button 1 ... 36.
-QIcon procIcon(int button);

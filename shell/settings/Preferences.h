@@ -1,0 +1,146 @@
+#pragma once
+
+#include "model/ScreenMetrics.h"
+#include "output/PageSetup.h"
+#include "shell/settings/CustomListRecords.h"
+#include "shell/settings/DefaultsRecords.h"
+#include "shell/settings/RecentColors.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+// Recently used files: always 16 paths, entry 0 the most recent, empty
+// strings for unused places. Order rules: recentfiles::add (model/RecentFiles.h).
+using reopenarr_t = QStringList;
+
+// Font style bytes of new text (stored together as "toptions").
+struct TextOptions {
+    std::uint8_t italic = 0;
+    std::uint8_t underline = 0;
+    std::uint8_t strikeOut = 0;
+    std::uint8_t justification = 1; // 1 left
+
+    bool operator==(const TextOptions&) const = default;
+};
+
+// A default shadow (stored as the low three bytes of one integer).
+struct ShadowPreset {
+    std::uint8_t elevation = 0;
+    std::uint8_t fade = 0;
+    std::uint8_t lightness = 0;
+
+    bool operator==(const ShadowPreset&) const = default;
+};
+
+// The user's preferences and named lists, held in memory for the life of the
+// process. Every part of the program reads and changes this copy; the
+// settings file is read into it by loadSettings and written from it by
+// saveSettings (SettingsIO.h). A new Preferences holds the built-in defaults.
+class Preferences {
+public:
+    static constexpr int kHelpPages = 42;
+    static constexpr int kRecentFiles = 16;
+    static constexpr int kDialogColors = 16;
+
+    // Built-in defaults; pixels per unit come from `screen`.
+    explicit Preferences(const ScreenMetrics& screen = screenMetrics());
+
+    // Makes `newUnits` (1..3) the default units of new drawings with their
+    // pixels per unit, and the units of every page-setup preset except
+    // Digital Images (always pixels). Other codes are ignored.
+    void setDefaultUnits(int newUnits);
+    // Screen pixels per unit (x, y) for units 1..3.
+    double pixelsPerUnitX(int forUnits) const;
+    double pixelsPerUnitY(int forUnits) const;
+    ScreenMetrics screen() const { return { screenDpiX_, screenDpiY_ }; }
+
+    // New drawings: units, grid switches, grid and canvas per units.
+    defaults_t defaults;
+    // Page setup of each design type for new drawings, and the default type
+    // (negative: never confirmed by the user; its absolute value is used).
+    pagesetArr_t pageSetups;
+    std::int32_t defaultDesignType = 9;
+
+    // Named lists, 12 entries each.
+    custThicknessList_t customWidths;
+    custPatternList_t customPatterns;
+    custShadowList_t customShadows;
+    custDirectionList_t customDirections; // line angles
+    custDirectionList_t customAngles; // text angles
+    custDirectionList_t customSizes; // font sizes
+
+    RecentColors recentColors = emptyRecentColors();
+    // The 16 custom colours of the colour dialog, as "#rrggbb" texts; empty = unset.
+    std::array<QString, kDialogColors> dialogColors;
+    reopenarr_t recentFiles; // 16 entries
+
+    // One switch per help page: false once the user turned the page off.
+    std::array<bool, kHelpPages> hints;
+
+    // New lines and the Line panel.
+    std::int32_t lineColor = 0;
+    std::int32_t linePattern = 0; // 0..4 built-in, above 5 a custom pattern
+    std::int32_t linePatternTab = 0; // custom pattern entry 1..12
+    std::int32_t lineFill = -2; // -2 filled with the line colour, -1 none
+    std::int32_t lineWidthTab = 0;
+    std::int32_t lineOutlineTab = 0;
+    std::int32_t lineDirectionTab = 0;
+    double lineWidth = 0.0; // millimetres
+    double lineOutline = 0.0; // millimetres
+    double lineDirection = -1.0; // degrees, negative: any
+
+    // New text.
+    std::int32_t tcolor = 0;
+    std::int32_t tcharset = 0;
+    std::int32_t tsize = 12;
+    std::int32_t tsizetab = 4;
+    std::int32_t tbold = 400; // font weight
+    TextOptions toptions;
+    std::int32_t tangle = -10; // tenths of a degree
+    std::int32_t tangletab = 0;
+    std::int32_t tdir = -1; // degrees, -1 none
+    QString tfont = QStringLiteral("Arial");
+
+    // New shapes.
+    std::int32_t polycolor = 0;
+    std::int32_t polyfill = -1; // -1 none
+    std::int32_t polytab = 0;
+    std::int32_t polysides = 5; // sides of a polygon, spikes of a star: 3..1024000
+    std::int32_t polyshape = 0; // splines: open, closed, solid
+    std::int32_t polystate = 0;
+    std::int32_t bpolyshape = 0; // curves: open, closed, oblong
+    std::int32_t bpolystate = 0;
+    double polywidth = 0.0; // millimetres
+
+    // Pictures, clips and dialogs.
+    std::int32_t picndx = 1; // file type last chosen for insertion, 1..7
+    std::int32_t expndx = 1; // file type last chosen for export, 1..2
+    std::int32_t clframe = 0; // 0..1
+    std::int32_t clshadw = 0; // 0..1
+    std::int32_t frcolor = 0;
+    double frwidth = 0.0;
+
+    // Shadows and surface effects.
+    ShadowPreset shpict;
+    ShadowPreset shtext;
+    ShadowPreset shpoly;
+    std::int32_t lgtdir = 0; // 0..3: top left, top right, bottom left, bottom right
+    std::int32_t frplas = 0; // 0..255
+    std::int32_t liplas = 0;
+    std::int32_t txplas = 0;
+    std::int32_t poplas = 0;
+
+    // Folders of the Open/Save As, export and picture dialogs.
+    QString docdir;
+    QString expdir;
+    QString picidr;
+
+    bool operator==(const Preferences&) const = default;
+
+private:
+    double screenDpiX_ = 96.0;
+    double screenDpiY_ = 96.0;
+};

@@ -1,0 +1,233 @@
+#include "DocumentWindowFixture.h"
+
+#include "model/DrawingHeader.h"
+#include "output/PageSetup.h"
+
+#include "canvas/CanvasImage.h"
+#include "canvas/RulerWidget.h"
+#include "canvas/UntitledCounter.h"
+#include "model/ItemBody.h"
+#include "model/ItemKinds.h"
+#include "model/ItemRecord.h"
+#include "platform/Bitmap24.h"
+#include "support/TestPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+using DocumentWindowUi = DocumentWindowFixture;
+
+TEST_F(DocumentWindowUi, NewDrawingTakesTheSettingsForNewFiles)
+{
+    canvasForNewDrawings(1, 50, 40, 400, 200);
+    params->defaults.pixels.gridDensityX = 25;
+    params->defaults.pixels.gridDensityY = 50;
+    auto w = newWindow();
+    const HeaderBody* h = w->header();
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->windowId, 101);
+    EXPECT_EQ(h->units, 1);
+    EXPECT_EQ(h->zoom, 1.0);
+    EXPECT_EQ(h->screenMinX, 50);
+    EXPECT_EQ(h->screenMaxY, 240);
+    EXPECT_FALSE(w->isModified());
+    EXPECT_TRUE(w->isUntouched());
+    const ItemRecord* grid = findLiveOfKind(w->items(), kinds::kGrid);
+    ASSERT_NE(grid, nullptr);
+    // k = 0 .. 400 / 25 from the left edge; 0 .. 200 / 50 from the top.
+    ASSERT_EQ(grid->gridListX.size(), 17u);
+    EXPECT_EQ(grid->gridListX.front().left + kAnchorHalf, 50);
+    EXPECT_EQ(grid->gridListX.back().left + kAnchorHalf, 450);
+    EXPECT_EQ(grid->gridListY.size(), 5u);
+    EXPECT_EQ(w->originX(), 50);
+    EXPECT_EQ(w->canvasBitmap().width(), 400);
+}
+
+TEST_F(DocumentWindowUi, NewDrawingTakesThePageSetupOfTheDefaultDesignType)
+{
+    struct Case {
+        int defaultType;
+        int headerType;
+    };
+    for (const Case c : { Case { designtypes::kBusinessCards, 4 }, Case { -designtypes::kBusinessCards, -4 } }) {
+        SCOPED_TRACE(c.defaultType);
+        params->defaultDesignType = c.defaultType;
+        pageset_t& cards = pageSetupOf(params->pageSetups, designtypes::kBusinessCards);
+        cards.units = units::kInches;
+        cards.current().cardWidth = "3 1/2";
+        cards.current().cardHeight = "2";
+        auto w = newWindow();
+        const HeaderBody* h = w->header();
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(h->designType, c.headerType);
+        EXPECT_EQ(h->units, units::kInches);
+        EXPECT_DOUBLE_EQ(h->canvasWidth, 3.5);
+        EXPECT_DOUBLE_EQ(h->canvasHeight, 2.0);
+        EXPECT_EQ(h->screenWidth, 336);
+        EXPECT_FALSE(w->isModified());
+    }
+}
+
+TEST_F(DocumentWindowUi, UntitledNumbersKeepCountingAfterAWindowCloses)
+{
+    auto first = newWindow();
+    const int n = first->untitledNumber();
+    EXPECT_EQ(first->title(), QStringLiteral("Untitled %1").arg(n));
+    first->close();
+    first.reset();
+    auto second = newWindow();
+    EXPECT_EQ(second->untitledNumber(), n + 1);
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("Untitled %1").arg(n + 1));
+    // A file that cannot be loaded also leaves a freshly numbered untitled window.
+    second->initDocument(7, testpaths::scratchDir() + "/missing.tvle");
+    EXPECT_EQ(second->untitledNumber(), n + 2);
+    EXPECT_TRUE(second->fileName().isEmpty());
+    EXPECT_EQ(UntitledCounter::last(), n + 2);
+}
+
+TEST_F(DocumentWindowUi, PictureFileNamesMakeAnUntitledDrawing)
+{
+    auto w = newWindow();
+    w->initDocument(9, testpaths::scratchDir() + "/holiday.JPG ");
+    EXPECT_TRUE(w->fileName().isEmpty());
+    EXPECT_TRUE(w->title().startsWith("Untitled "));
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Information);
+    EXPECT_TRUE(prompt.asked[0].text.contains("holiday.JPG"));
+}
+
+TEST_F(DocumentWindowUi, OpensASavedDrawingWithItsZoom)
+{
+    auto w = newWindow();
+    w->applyZoom(2.0);
+    const QString path = testpaths::scratchDir() + "/zoomed.tvle";
+    dialogs.queueAnswer(path);
+    ASSERT_TRUE(w->saveDocumentAs());
+
+    auto other = std::make_unique<DocumentWindow>(0);
+    other->resize(600, 300);
+    QSignalSpy zooms(other.get(), &DocumentWindow::zoomChanged);
+    other->initDocument(555, path);
+    EXPECT_EQ(other->fileName(), path);
+    EXPECT_EQ(other->title(), QStringLiteral("zoomed"));
+    EXPECT_EQ(other->header()->windowId, 555);
+    EXPECT_EQ(other->header()->screenWidth, 800); // 400 pixels at 200 %
+    ASSERT_FALSE(zooms.isEmpty());
+    EXPECT_EQ(zooms.last().at(0).toDouble(), 2.0);
+    EXPECT_FALSE(other->isModified());
+}
+
+TEST_F(DocumentWindowUi, TilingAtZoom3RepaintsOnceAcrossA1600PixelStep)
+{
+    canvasForNewDrawings(1, 0, 0, 4000, 300);
+    auto w = newWindow();
+    w->applyZoom(0.25);
+    EXPECT_EQ(w->canvasBitmap().width(), 1000); // fits in one bitmap
+
+    w->applyZoom(3.0);
+    EXPECT_EQ(w->header()->screenWidth, 12000);
+    EXPECT_EQ(w->canvasBitmap().width(), 1600);
+    EXPECT_EQ(w->tileX(), 0);
+    ASSERT_TRUE(w->scrollBarX()->isVisible());
+
+    QSignalSpy repaints(w.get(), &DocumentWindow::canvasRepainted);
+    w->scrollBarX()->setValue(500);
+    EXPECT_EQ(w->tileX(), 0);
+    EXPECT_EQ(repaints.count(), 0);
+    w->scrollBarX()->setValue(1600);
+    EXPECT_EQ(w->tileX(), 1600);
+    EXPECT_EQ(repaints.count(), 1);
+    EXPECT_EQ(w->canvasImage()->parentWidget()->x(), 0); // the bitmap starts at the view's left edge
+    // A page step by keyboard scrolls on; the bitmap keeps covering the view.
+    QTest::keyClick(w->scrollBarX(), Qt::Key_PageDown);
+    const int left = w->originX() + w->tileX();
+    EXPECT_LE(left, 0);
+    EXPECT_GE(left + 1600, w->viewPanel()->width());
+}
+
+TEST_F(DocumentWindowUi, RulerFollowsTheZoom)
+{
+    canvasForNewDrawings(1, 50, 50, 400, 200);
+    auto w = newWindow();
+    const QRgb tick = QColor(Qt::black).rgb();
+    // 100 %: the canvas starts at 50, a labelled tick 100 pixels further.
+    EXPECT_EQ(w->rulerX()->image().pixel(150, 0), tick);
+    EXPECT_NE(w->rulerX()->image().pixel(100, 0), tick);
+    w->applyZoom(2.0);
+    EXPECT_EQ(w->originX(), 100);
+    EXPECT_EQ(w->rulerX()->image().pixel(300, 0), tick);
+    EXPECT_EQ(w->rulerX()->image().pixel(110, 10), tick); // ticks every 10 pixels at 200 %
+    EXPECT_EQ(w->rulerY()->image().pixel(0, 300), tick);
+}
+
+TEST_F(DocumentWindowUi, MouseMarksOnTheRulersComeAndGo)
+{
+    canvasForNewDrawings(1, 50, 50, 400, 200);
+    auto w = newWindow();
+    QTest::mouseMove(w->canvasImage(), QPoint(10, 20));
+    EXPECT_EQ(w->rulerX()->mark(), 60);
+    EXPECT_EQ(w->rulerY()->mark(), 70);
+    QTest::mouseMove(w->viewPanel(), QPoint(5, 5)); // outside the canvas
+    EXPECT_EQ(w->rulerX()->mark(), -1);
+    EXPECT_EQ(w->rulerY()->mark(), -1);
+}
+
+TEST_F(DocumentWindowUi, ActivationReportsZoomAndToolAndLeavingHandsBackTheTool)
+{
+    EXPECT_EQ(DocumentWindow(105).editMode(), 105); // shape tools carry over to a new window
+    EXPECT_EQ(DocumentWindow(20).editMode(), 0); // other pages do not
+
+    auto w = newWindow();
+    w->applyZoom(1.5);
+    w->setEditMode(31);
+    QSignalSpy zooms(w.get(), &DocumentWindow::zoomChanged);
+    QSignalSpy pages(w.get(), &DocumentWindow::toolPageRequested);
+    QSignalSpy left(w.get(), &DocumentWindow::deactivated);
+    w->formActivate();
+    ASSERT_EQ(zooms.count(), 1);
+    EXPECT_EQ(zooms[0].at(0).toDouble(), 1.5);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pages.count() == 1; }, 2000));
+    EXPECT_EQ(pages[0].at(0).toInt(), 300); // the text tool's panel
+    w->formDeactivate();
+    ASSERT_EQ(left.count(), 1);
+    EXPECT_EQ(left[0].at(0).toInt(), 31);
+}
+
+TEST_F(DocumentWindowUi, DecliningAFileWithAWrongSignatureLeavesAnUntitledDrawingWithoutFurtherMessages)
+{
+    const QString path = testpaths::scratchDir() + "/notadrawing.tvle";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(kBodySize, '\0'));
+    }
+    auto w = newWindow();
+    prompt.queueAnswer(UserPrompt::Answer::No);
+    w->initDocument(77, path);
+    ASSERT_EQ(prompt.asked.size(), 1); // only "Not a valid Tavelle file. Attempt to open it anyway?"
+    EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Warning);
+    EXPECT_TRUE(w->fileName().isEmpty());
+    EXPECT_NE(w->header(), nullptr);
+}
+
+TEST_F(DocumentWindowUi, AnUnreadableFileIsReportedWithItsName)
+{
+    const QString path = testpaths::scratchDir() + "/unreadable.tvle";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QFile::setPermissions(path, QFileDevice::Permissions {});
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "this user reads files whatever their permissions (root)";
+    auto w = newWindow();
+    w->initDocument(78, path);
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Error);
+    EXPECT_TRUE(prompt.asked[0].text.contains("unreadable.tvle"));
+    EXPECT_TRUE(w->fileName().isEmpty());
+}
