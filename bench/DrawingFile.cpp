@@ -2,7 +2,7 @@
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

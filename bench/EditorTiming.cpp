@@ -8,7 +8,7 @@
 #include "tests/render/RenderFixtures.h"
 
 #include "model/DrawingFile.h"
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 
 #include "tests/render/RenderFixtures.h"
 
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 #include "platform/Bitmap24.h"
 #include "render/CanvasView.h"
 #include "render/ScenePainter.h"

@@ -4,7 +4,7 @@
 #include "model/ItemBody.h"
 #include "model/ItemRecord.h"
 #include "output/ApplyPageSetup.h"
-#include "shell/settings/Preferences.h"
+#include "settings/Preferences.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 
 #include "canvas/DocumentSettings.h"
 #include "model/DrawingFile.h"
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "platform/widgets/DialogServices.h"
 #include "platform/widgets/FileDialogs.h"
 

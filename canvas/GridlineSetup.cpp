@@ -1,7 +1,7 @@
 #include "canvas/GridlineSetup.h"
 
 #include "model/ItemRecord.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "canvas/MeasureText.h"
 
 #include "model/DrawingHeader.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 #include <cmath>
 

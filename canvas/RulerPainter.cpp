@@ -1,7 +1,7 @@
 #include "canvas/RulerPainter.h"
 
 #include "canvas/ViewLayout.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "canvas/RulerTicks.h"
 
 #include "model/DrawingHeader.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "canvas/ViewTransform.h"
 
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 std::int32_t docToScreen(double zoom, std::int32_t v, std::int32_t tile)
 {

@@ -1,6 +1,6 @@
 #include "model/DrawingFile.h"
 #include "model/ItemList.h"
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemRecord.h"
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "platform/Bitmap24.h"
 #include "render/CanvasImage.h"
 #include "render/CanvasView.h"

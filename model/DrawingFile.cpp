@@ -3,7 +3,7 @@
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "model/Rounding.h"
-#include "model/ScreenMetrics.h"
+#include "base/Rounding.h"
+#include "base/ScreenMetrics.h"
 
 #include <algorithm>
 

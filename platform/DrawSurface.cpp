@@ -1,6 +1,6 @@
 #include "platform/DrawSurface.h"
 
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 
 #include <algorithm>

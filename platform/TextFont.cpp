@@ -1,7 +1,7 @@
 #include "platform/TextFont.h"
 
-#include "model/Rounding.h"
-#include "model/ScreenMetrics.h"
+#include "base/Rounding.h"
+#include "base/ScreenMetrics.h"
 #include "platform/DrawSurface.h"
 
 #include <QColor>

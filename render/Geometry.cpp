@@ -1,6 +1,6 @@
 #include "render/Geometry.h"
 
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

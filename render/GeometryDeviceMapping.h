@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 #include <QPoint>
 

@@ -2,7 +2,7 @@
 
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 #include "platform/Bitmap24.h"
 #include "platform/DrawSurface.h"
 #include "render/CanvasView.h"

@@ -4,8 +4,8 @@
 #include "model/ItemKinds.h"
 #include "model/ItemList.h"
 #include "model/ItemRecord.h"
-#include "model/Rounding.h"
-#include "model/ScreenMetrics.h"
+#include "base/Rounding.h"
+#include "base/ScreenMetrics.h"
 #include "render/Geometry.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "render/LineStyle.h"
 
 #include "model/ItemRecord.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 #include "render/Geometry.h"
 
 #include <algorithm>

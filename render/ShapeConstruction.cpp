@@ -3,7 +3,7 @@
 #include "model/ItemKinds.h"
 #include "model/ItemList.h"
 #include "model/ItemRecord.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 #include "render/Geometry.h"
 #include "render/ShapeOutline.h"
 

@@ -1,7 +1,7 @@
 #include "render/ShapeOutline.h"
 
 #include "model/ItemKinds.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 #include "render/Geometry.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "render/TextFontCache.h"
 
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 
 const TextFont& TextFontCache::get(const TextFontRequest& request)
 {

@@ -1,7 +1,7 @@
 #include "render/TextRendering.h"
 
 #include "model/ItemList.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 #include "render/Geometry.h"
 #include "render/PaintResources.h"
 #include "render/PaintTarget.h"

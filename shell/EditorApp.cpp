@@ -1,6 +1,6 @@
 #include "shell/EditorApp.h"
 
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 #include "shell/AppIcon.h"
 #include "platform/widgets/OpenRequestClient.h"
 #include "platform/widgets/OpenRequestMacro.h"

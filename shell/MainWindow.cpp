@@ -1,8 +1,8 @@
 #include "shell/MainWindow.h"
 
 #include "canvas/DocumentSettings.h"
-#include "canvas/DocumentWindow.h"
-#include "model/UserPrompt.h"
+#include "canvas/widgets/DocumentWindow.h"
+#include "base/UserPrompt.h"
 #include "panels/ToolPalette.h"
 #include "platform/FontList.h"
 #include "platform/widgets/DialogServices.h"

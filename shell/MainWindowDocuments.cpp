@@ -1,7 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "canvas/FileCommands.h"
-#include "canvas/DocumentWindow.h"
+#include "canvas/widgets/DocumentWindow.h"
 #include "platform/widgets/OpenRequestMacro.h"
 #include "shell/ShellSettings.h"
 #include "shell/CommandBar.h"

@@ -1,10 +1,10 @@
 #include "shell/MainWindow.h"
 
-#include "canvas/DocumentWindow.h"
+#include "canvas/widgets/DocumentWindow.h"
 #include "model/ItemBody.h"
 #include "shell/ShellSettings.h"
 #include "shell/CommandBar.h"
-#include "shell/settings/Preferences.h"
+#include "settings/Preferences.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 #include "shell/MainWindow.h"
 
-#include "canvas/DocumentWindow.h"
+#include "canvas/widgets/DocumentWindow.h"
 #include "model/ItemList.h"
 #include "panels/ToolPalette.h"
 #include "panels/ToolPaletteEntry.h"

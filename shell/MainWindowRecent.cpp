@@ -1,6 +1,6 @@
 #include "shell/MainWindow.h"
 
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "platform/widgets/DialogServices.h"
 #include "model/RecentFiles.h"
 #include "shell/ShellSettings.h"

@@ -1,6 +1,6 @@
 #include "shell/MainWindow.h"
 
-#include "canvas/DocumentWindow.h"
+#include "canvas/widgets/DocumentWindow.h"
 #include "shell/CommandBar.h"
 #include "shell/ZoomSteps.h"
 

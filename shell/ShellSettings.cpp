@@ -2,8 +2,8 @@
 
 #include "platform/SettingsStore.h"
 #include "model/RecentFiles.h"
-#include "shell/settings/SettingsIO.h"
-#include "shell/settings/Preferences.h"
+#include "settings/SettingsIO.h"
+#include "settings/Preferences.h"
 
 #include <memory>
 

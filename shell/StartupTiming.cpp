@@ -1,6 +1,6 @@
 #include "shell/StartupTiming.h"
 
-#include "canvas/DocumentWindow.h"
+#include "canvas/widgets/DocumentWindow.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/cli/CliSupport.h"
 
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 
 #include <QGuiApplication>
 #include <QScreen>

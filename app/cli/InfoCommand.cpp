@@ -5,7 +5,7 @@
 #include "model/FieldTable.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QGuiApplication>
 #include <QJsonArray>

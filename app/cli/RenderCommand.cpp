@@ -4,7 +4,7 @@
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemRecord.h"
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 #include "render/CanvasImage.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/UserPrompt.h"
+#include "base/UserPrompt.h"
 
 #include <QList>
 

@@ -3,7 +3,7 @@
 #include "support/RunProgram.h"
 
 #include "model/DrawingFile.h"
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 
 #include <QFile>
 #include <QImage>

@@ -4,9 +4,9 @@
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "model/Rounding.h"
-#include "model/ScreenMetrics.h"
-#include "model/UserPrompt.h"
+#include "base/Rounding.h"
+#include "base/ScreenMetrics.h"
+#include "base/UserPrompt.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "model/ItemKinds.h"
 #include "model/ItemList.h"
 #include "model/ItemRecord.h"
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 
 #include <gtest/gtest.h>
 

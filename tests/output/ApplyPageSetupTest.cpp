@@ -1,6 +1,6 @@
 #include "model/DrawingHeader.h"
 #include "model/ItemRecord.h"
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 #include "output/ApplyPageSetup.h"
 #include "output/FactoryPageSetup.h"
 #include "output/PageMeasure.h"

@@ -2,7 +2,7 @@
 #include "model/ItemKinds.h"
 #include "model/ItemList.h"
 #include "model/ItemRecord.h"
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 #include "platform/Bitmap24.h"
 #include "platform/DrawSurface.h"
 #include "render/LineStyle.h"

@@ -1,6 +1,6 @@
 #include "RenderFixtures.h"
 
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 #include "render/TextRendering.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "shell/settings/ListConversions.h"
-#include "shell/settings/RecentColors.h"
+#include "settings/ListConversions.h"
+#include "settings/RecentColors.h"
 
 #include <gtest/gtest.h>
 

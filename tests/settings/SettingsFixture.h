@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/SettingsStore.h"
-#include "shell/settings/SettingsIO.h"
-#include "shell/settings/Preferences.h"
+#include "settings/SettingsIO.h"
+#include "settings/Preferences.h"
 
 #include <QFile>
 #include <QTemporaryDir>

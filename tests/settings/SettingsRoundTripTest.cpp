@@ -1,6 +1,6 @@
 #include "SettingsFixture.h"
 
-#include "shell/settings/ListConversions.h"
+#include "settings/ListConversions.h"
 
 #include <gtest/gtest.h>
 

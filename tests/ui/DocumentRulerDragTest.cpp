@@ -1,7 +1,7 @@
 #include "DocumentWindowFixture.h"
 
-#include "canvas/DragHint.h"
-#include "canvas/RulerWidget.h"
+#include "canvas/widgets/DragHint.h"
+#include "canvas/widgets/RulerWidget.h"
 #include "model/ItemBody.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "canvas/DocumentSettings.h"
-#include "canvas/DocumentWindow.h"
-#include "model/ScreenMetrics.h"
+#include "canvas/widgets/DocumentWindow.h"
+#include "base/ScreenMetrics.h"
 #include "platform/widgets/DialogServices.h"
 #include "platform/widgets/FileDialogsScripted.h"
 #include "platform/widgets/MessageBoxScript.h"
-#include "shell/settings/Preferences.h"
+#include "settings/Preferences.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "model/DrawingHeader.h"
 #include "output/PageSetup.h"
 
-#include "canvas/CanvasImage.h"
-#include "canvas/RulerWidget.h"
+#include "canvas/widgets/CanvasImage.h"
+#include "canvas/widgets/RulerWidget.h"
 #include "canvas/UntitledCounter.h"
 #include "model/ItemBody.h"
 #include "model/ItemKinds.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "canvas/DocumentWindow.h"
+#include "canvas/widgets/DocumentWindow.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemList.h"
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 #include "platform/widgets/DialogServices.h"
 #include "platform/widgets/FileDialogsScripted.h"
 #include "platform/widgets/MessageBoxScript.h"

@@ -1,15 +1,15 @@
 // The ruler ends of the document window: dragging them resizes the canvas
 // or moves its left (top) edge, with a floating hint showing the new size.
-#include "canvas/DocumentWindow.h"
+#include "canvas/widgets/DocumentWindow.h"
 
-#include "canvas/DragHint.h"
+#include "canvas/widgets/DragHint.h"
 #include "canvas/GridlineSetup.h"
 #include "canvas/MeasureText.h"
-#include "canvas/RulerWidget.h"
+#include "canvas/widgets/RulerWidget.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "model/Rounding.h"
+#include "base/Rounding.h"
 
 #include <QScrollBar>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/settings/Preferences.h"
+#include "settings/Preferences.h"
 
 #include <QString>
 

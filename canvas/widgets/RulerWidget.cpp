@@ -1,4 +1,4 @@
-#include "canvas/RulerWidget.h"
+#include "canvas/widgets/RulerWidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "canvas/CanvasImage.h"
+#include "canvas/widgets/CanvasImage.h"
 
 #include "platform/Bitmap24.h"
 

@@ -1,4 +1,4 @@
-#include "shell/settings/MeasureParsing.h"
+#include "settings/MeasureParsing.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 
 namespace {
 ScreenMetrics current;

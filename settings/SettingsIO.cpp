@@ -1,8 +1,8 @@
-#include "shell/settings/SettingsIO.h"
+#include "settings/SettingsIO.h"
 
 #include "platform/SettingsStore.h"
-#include "shell/settings/SettingsSections.h"
-#include "shell/settings/Preferences.h"
+#include "settings/SettingsSections.h"
+#include "settings/Preferences.h"
 
 using namespace settingssections;
 

@@ -1,4 +1,4 @@
-#include "shell/settings/RecentColors.h"
+#include "settings/RecentColors.h"
 
 #include <algorithm>
 

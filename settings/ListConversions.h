@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ScreenMetrics.h"
-#include "shell/settings/CustomListRecords.h"
+#include "base/ScreenMetrics.h"
+#include "settings/CustomListRecords.h"
 
 // Derive the numbers of a named-list entry from its texts. Used when the
 // settings are read and by the customisation dialogs. On false the entry's

@@ -1,6 +1,6 @@
 #include "platform/SettingsStore.h"
-#include "shell/settings/SettingsSections.h"
-#include "shell/settings/Preferences.h"
+#include "settings/SettingsSections.h"
+#include "settings/Preferences.h"
 
 #include <algorithm>
 #include <vector>

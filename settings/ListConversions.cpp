@@ -1,7 +1,7 @@
-#include "shell/settings/ListConversions.h"
+#include "settings/ListConversions.h"
 
-#include "model/Rounding.h"
-#include "shell/settings/MeasureParsing.h"
+#include "base/Rounding.h"
+#include "settings/MeasureParsing.h"
 
 #include <cmath>
 #include <numbers>

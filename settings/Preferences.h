@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 #include "output/PageSetup.h"
-#include "shell/settings/CustomListRecords.h"
-#include "shell/settings/DefaultsRecords.h"
-#include "shell/settings/RecentColors.h"
+#include "settings/CustomListRecords.h"
+#include "settings/DefaultsRecords.h"
+#include "settings/RecentColors.h"
 
 #include <QString>
 #include <QStringList>

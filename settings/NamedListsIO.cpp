@@ -1,7 +1,7 @@
 #include "platform/SettingsStore.h"
-#include "shell/settings/ListConversions.h"
-#include "shell/settings/SettingsSections.h"
-#include "shell/settings/Preferences.h"
+#include "settings/ListConversions.h"
+#include "settings/SettingsSections.h"
+#include "settings/Preferences.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "platform/SettingsStore.h"
-#include "shell/settings/CustomSettingsFields.h"
-#include "shell/settings/MeasureParsing.h"
-#include "shell/settings/SettingsSections.h"
+#include "settings/CustomSettingsFields.h"
+#include "settings/MeasureParsing.h"
+#include "settings/SettingsSections.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "canvas/DragHint.h"
+#include "canvas/widgets/DragHint.h"
 
 #include <QPainter>
 

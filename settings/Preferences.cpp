@@ -1,4 +1,4 @@
-#include "shell/settings/Preferences.h"
+#include "settings/Preferences.h"
 
 #include "output/FactoryPageSetup.h"
 

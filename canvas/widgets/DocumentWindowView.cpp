@@ -1,18 +1,18 @@
 // The view side of the document window: layout, tiling, scrolling, rulers
 // and zoom.
-#include "canvas/DocumentWindow.h"
+#include "canvas/widgets/DocumentWindow.h"
 
-#include "canvas/CanvasImage.h"
+#include "canvas/widgets/CanvasImage.h"
 #include "canvas/CanvasTiling.h"
-#include "canvas/DragHint.h"
+#include "canvas/widgets/DragHint.h"
 #include "canvas/RulerPainter.h"
-#include "canvas/RulerWidget.h"
+#include "canvas/widgets/RulerWidget.h"
 #include "canvas/DocumentPainting.h"
 #include "canvas/DocumentSettings.h"
 #include "canvas/ViewLayout.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemRecord.h"
-#include "model/ScreenMetrics.h"
+#include "base/ScreenMetrics.h"
 #include "platform/Bitmap24.h"
 
 #include <QMouseEvent>
