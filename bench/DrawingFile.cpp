@@ -1,3 +1,4 @@
+#include "base/ScreenMetrics.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
@@ -33,7 +34,7 @@ void buildDrawing(ItemList& list)
         r->body.y1 = i / 1600;
         r->body.x2 = r->body.x1 + 40;
         r->body.y2 = r->body.y1 + 30;
-        syncRealCoordinates(r);
+        syncRealCoordinates(r, ScreenMetrics {});
         r->pointList.resize(4);
         for (int k = 0; k < 4; ++k)
             r->pointList[static_cast<std::size_t>(k)].set(0, r->body.x1 + 10 * k, r->body.y1 + 7 * k);
@@ -77,7 +78,7 @@ void BM_ReadDrawing(benchmark::State& state)
     for (auto _ : state) {
         const double before = heapBytes();
         ItemList list;
-        if (!readDrawing(drawingPath(), list, prompt))
+        if (!readDrawing(drawingPath(), list, ScreenMetrics {}, prompt))
             state.SkipWithError("read failed");
         residentRatio = (heapBytes() - before) / fileBytes;
         records = countRecords(list);

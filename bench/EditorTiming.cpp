@@ -50,7 +50,7 @@ bool writeLargeDrawing(const QString& path)
     for (int i = 0; i < kItems; ++i)
         addItem(items, random, i);
     for (ItemRecord& r : items)
-        syncRealCoordinates(&r);
+        syncRealCoordinates(&r, kScreen);
     return writeDrawing(path, items);
 }
 
@@ -133,7 +133,6 @@ BENCHMARK(BM_ZoomLargeDrawing)->UseManualTime()->Unit(benchmark::kMillisecond)->
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    setScreenDpi(96, 96);
     if (argc == 3 && std::strcmp(argv[1], "--write-drawing") == 0)
         return writeLargeDrawing(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     benchmark::Initialize(&argc, argv);

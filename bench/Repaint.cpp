@@ -80,13 +80,13 @@ struct RepaintScene {
         for (int i = 0; i < 10000; ++i)
             addMixedItem(items, random, i);
         view.items = &items;
+        view.screenMetrics = kScreen;
         view.bitmap = &bitmap;
     }
 };
 
 void BM_FullRepaint(benchmark::State& state)
 {
-    setScreenDpi(96, 96);
     RepaintScene scene;
     for (auto _ : state) {
         repaintCanvasBitmap(scene.view);

@@ -7,10 +7,12 @@
 
 namespace documentpainting {
 
-void paintView(Bitmap24& bitmap, ItemList& items, std::int32_t tileX, std::int32_t tileY, bool openingPass)
+void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
+    std::int32_t tileY, bool openingPass)
 {
     CanvasView view;
     view.items = &items;
+    view.screenMetrics = screen;
     view.bitmap = &bitmap;
     view.tileX = tileX;
     view.tileY = tileY;
@@ -18,9 +20,9 @@ void paintView(Bitmap24& bitmap, ItemList& items, std::int32_t tileX, std::int32
     repaintCanvasBitmap(view);
 }
 
-void refreshGeometry(ItemList& items)
+void refreshGeometry(ItemList& items, const ScreenMetrics& screen)
 {
-    refreshItemBoxes(items);
+    refreshItemBoxes(items, screen);
 }
 
 void restoreMarks(Bitmap24& bitmap, ItemList& items)

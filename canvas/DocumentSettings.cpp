@@ -8,35 +8,10 @@
 
 #include <QDir>
 
-#include <memory>
-
-namespace {
-
-Preferences* installed = nullptr;
-
-Preferences& builtIn()
-{
-    static std::unique_ptr<Preferences> defaults = std::make_unique<Preferences>();
-    return *defaults;
-}
-
-} // namespace
-
 namespace documentsettings {
 
-void useParams(Preferences* params)
+NewDrawingDefaults newDrawingDefaults(const Preferences& p)
 {
-    installed = params;
-}
-
-Preferences& params()
-{
-    return installed ? *installed : builtIn();
-}
-
-NewDrawingDefaults newDrawingDefaults()
-{
-    const Preferences& p = params();
     const defaults_t& d = p.defaults;
     const defaultsRec_t& r = d.valuesFor(d.units);
     NewDrawingDefaults n;
@@ -66,24 +41,25 @@ RulerStyle rulerStyle()
     return style;
 }
 
-QString documentFolder()
+QString documentFolder(const Preferences& preferences)
 {
-    const QString folder = params().docdir.trimmed();
+    const QString folder = preferences.docdir.trimmed();
     if (!folder.isEmpty() && QDir(folder).exists())
         return folder;
     return QDir::homePath();
 }
 
-void setDocumentFolder(const QString& folder)
+void setDocumentFolder(Preferences& preferences, const QString& folder)
 {
-    params().docdir = folder;
+    preferences.docdir = folder;
 }
 
-void setUpNewHeader(ItemRecord& record, const NewDrawingDefaults& d)
+void setUpNewHeader(
+    ItemRecord& record, const NewDrawingDefaults& d, const Preferences& p, const ScreenMetrics& screen)
 {
     HeaderBody& h = record.header;
     h.units = d.units;
-    setPixelsPerUnit(h);
+    setPixelsPerUnit(h, screen);
     h.angleUnits = d.angleUnits;
     h.canvasLeft = d.canvasLeft;
     h.canvasTop = d.canvasTop;
@@ -120,10 +96,9 @@ void setUpNewHeader(ItemRecord& record, const NewDrawingDefaults& d)
     const int type = d.designType < 0 ? -d.designType : d.designType;
     if (!designtypes::isValid(type))
         return;
-    const Preferences& p = params();
     const pageset_t& setup = pageSetupOf(p.pageSetups, type);
     const defaultsRec_t& grid = p.defaults.valuesFor(setup.units);
-    if (applyPageSetup(record, setup, type, grid.gridDensityX, grid.gridDensityY) && d.designType < 0)
+    if (applyPageSetup(record, setup, type, grid.gridDensityX, grid.gridDensityY, screen) && d.designType < 0)
         h.designType = -type;
 }
 

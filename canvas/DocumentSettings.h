@@ -8,6 +8,7 @@
 
 struct HeaderBody;
 struct ItemRecord;
+struct ScreenMetrics;
 class Preferences;
 
 // What a new drawing takes from the settings for new files.
@@ -23,15 +24,14 @@ struct NewDrawingDefaults {
 
 // The one place where the document window reads the settings.
 namespace documentsettings {
-// The settings the windows read; the main window passes its own at start.
-// Without one, the built-in defaults serve (tests, tools).
-void useParams(Preferences* params);
-Preferences& params();
-NewDrawingDefaults newDrawingDefaults();
+NewDrawingDefaults newDrawingDefaults(const Preferences& preferences);
 RulerStyle rulerStyle();
-// The folder of the Open and Save As dialogs.
-QString documentFolder();
-void setDocumentFolder(const QString& folder);
-// Fills a fresh header for a new drawing: units, canvas, grid, page setup.
-void setUpNewHeader(ItemRecord& header, const NewDrawingDefaults& defaults);
+// The folder of the Open and Save As dialogs: the one of the preferences
+// when it exists, else the home folder.
+QString documentFolder(const Preferences& preferences);
+void setDocumentFolder(Preferences& preferences, const QString& folder);
+// Fills a fresh header for a new drawing: units (in pixels of `screen`),
+// canvas, grid, and the page setup of the default design type.
+void setUpNewHeader(ItemRecord& header, const NewDrawingDefaults& defaults, const Preferences& preferences,
+    const ScreenMetrics& screen);
 } // namespace documentsettings

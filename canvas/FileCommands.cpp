@@ -1,23 +1,21 @@
 #include "canvas/FileCommands.h"
 
 #include "canvas/DocumentSettings.h"
+#include "canvas/EditorContext.h"
 #include "model/DrawingFile.h"
 #include "base/UserPrompt.h"
-#include "platform/widgets/DialogServices.h"
-#include "platform/widgets/FileDialogs.h"
+#include "platform/FileDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-QString lastOpened; // the last file chosen in the Open dialog this run
-
-FileDialogs::Request drawingRequest(const QString& title, const QString& initialName)
+FileDialogs::Request drawingRequest(const EditorContext& context, const QString& title, const QString& initialName)
 {
     FileDialogs::Request r;
     r.title = title;
-    const QString folder = documentsettings::documentFolder();
+    const QString folder = documentsettings::documentFolder(context.preferences());
     if (QFileInfo(folder).isDir())
         r.folder = folder;
     r.initialName = initialName;
@@ -35,7 +33,7 @@ QString expandedPath(const QString& chosen)
     return QDir::cleanPath(QFileInfo(withSuffix).absoluteFilePath());
 }
 
-bool writeReported(const QString& path, ItemList& items)
+bool writeReported(UserPrompt& prompt, const QString& path, ItemList& items)
 {
     QString reason;
     if (writeDrawing(path, items, &reason))
@@ -44,43 +42,44 @@ bool writeReported(const QString& path, ItemList& items)
         + QDir::toNativeSeparators(path) + QStringLiteral("\".");
     if (!reason.isEmpty())
         text += QLatin1Char('\n') + reason;
-    DialogServices::prompt().ask(UserPrompt::Kind::Error, text, UserPrompt::Buttons::Ok);
+    prompt.ask(UserPrompt::Kind::Error, text, UserPrompt::Buttons::Ok);
     return false;
 }
 
 } // namespace
 
-QString openFileDialog(QWidget* parent, const std::function<void(const QString&)>& recordRecent)
+QString openFileDialog(
+    QWidget* parent, EditorContext& context, const std::function<void(const QString&)>& recordRecent)
 {
-    const QString chosen
-        = DialogServices::fileDialogs().openFile(parent, drawingRequest(QStringLiteral("Open"), lastOpened));
+    const QString chosen = context.fileDialogs().openFile(
+        parent, drawingRequest(context, QStringLiteral("Open"), context.lastOpenedFile()));
     if (chosen.trimmed().isEmpty())
         return {};
     const QString path = QDir::cleanPath(QFileInfo(chosen.trimmed()).absoluteFilePath());
-    documentsettings::setDocumentFolder(QFileInfo(path).absolutePath());
+    documentsettings::setDocumentFolder(context.preferences(), QFileInfo(path).absolutePath());
     if (recordRecent)
         recordRecent(path);
-    lastOpened = path;
+    context.setLastOpenedFile(path);
     return path;
 }
 
-bool saveDocumentAs(QWidget* parent, DocumentFile& document, const QString& initialName)
+bool saveDocumentAs(QWidget* parent, EditorContext& context, DocumentFile& document, const QString& initialName)
 {
     if (!document.items)
         return false;
     const QString name = initialName.isEmpty() ? QFileInfo(document.path).fileName() : initialName;
     const QString chosen
-        = DialogServices::fileDialogs().saveFile(parent, drawingRequest(QStringLiteral("Save As"), name));
+        = context.fileDialogs().saveFile(parent, drawingRequest(context, QStringLiteral("Save As"), name));
     if (chosen.trimmed().isEmpty())
         return false;
     const QString path = expandedPath(chosen);
-    documentsettings::setDocumentFolder(QFileInfo(path).absolutePath());
+    documentsettings::setDocumentFolder(context.preferences(), QFileInfo(path).absolutePath());
     if (QFileInfo::exists(path)
-        && DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+        && context.prompt().ask(UserPrompt::Kind::Confirmation,
                QString::fromLatin1(filetext::kReplace), UserPrompt::Buttons::YesNo)
             != UserPrompt::Answer::Yes)
         return false;
-    if (!writeReported(path, *document.items))
+    if (!writeReported(context.prompt(), path, *document.items))
         return false;
     document.path = path;
     if (document.recordRecent)
@@ -88,14 +87,14 @@ bool saveDocumentAs(QWidget* parent, DocumentFile& document, const QString& init
     return true;
 }
 
-bool saveDocument(QWidget* parent, DocumentFile& document, bool askNameIfUntitled)
+bool saveDocument(QWidget* parent, EditorContext& context, DocumentFile& document, bool askNameIfUntitled)
 {
     if (!document.items)
         return false;
     if (!document.path.isEmpty() && QFileInfo(document.path).isFile()) {
-        if (writeReported(document.path, *document.items))
+        if (writeReported(context.prompt(), document.path, *document.items))
             return true;
     }
     const bool propose = askNameIfUntitled && document.path.isEmpty();
-    return saveDocumentAs(parent, document, propose ? document.untitledName : QString());
+    return saveDocumentAs(parent, context, document, propose ? document.untitledName : QString());
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class EditorContext;
 class QWidget;
 struct ItemList;
 
@@ -27,16 +28,18 @@ inline const char* const kCannotSave = "Cannot save the file";
 // through it this run; on OK the document folder follows the choice, the
 // file goes to the recently used files, and its full path is returned.
 // Empty when cancelled.
-QString openFileDialog(QWidget* parent, const std::function<void(const QString&)>& recordRecent = {});
+QString openFileDialog(
+    QWidget* parent, EditorContext& context, const std::function<void(const QString&)>& recordRecent = {});
 
 // Save As: asks for a name (proposing `initialName`, else the current file's
 // name), asks "Replace the existing file?" for an existing file, then writes.
 // The document takes the new path only when the file was written. A failed
 // write is reported naming the file and the reason; the drawing stays
 // modified and the command is not done.
-bool saveDocumentAs(QWidget* parent, DocumentFile& document, const QString& initialName = {});
+bool saveDocumentAs(
+    QWidget* parent, EditorContext& context, DocumentFile& document, const QString& initialName = {});
 
 // Save: writes to the document's file when it has one that exists; when
 // that fails, or there is no such file, runs Save As. With
 // `askNameIfUntitled` an untitled drawing's dialog proposes its title.
-bool saveDocument(QWidget* parent, DocumentFile& document, bool askNameIfUntitled);
+bool saveDocument(QWidget* parent, EditorContext& context, DocumentFile& document, bool askNameIfUntitled);

@@ -5,11 +5,13 @@
 ProgressiveEffects::ProgressiveEffects() = default;
 ProgressiveEffects::~ProgressiveEffects() = default;
 
-void ProgressiveEffects::start(ItemList& items, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY)
+void ProgressiveEffects::start(
+    ItemList& items, const ScreenMetrics& screen, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY)
 {
     pass_.reset();
     view_ = CanvasView {};
     view_.items = &items;
+    view_.screenMetrics = screen;
     view_.bitmap = &bitmap;
     view_.tileX = tileX;
     view_.tileY = tileY;

@@ -14,7 +14,7 @@ public:
     ProgressiveEffects();
     ~ProgressiveEffects();
 
-    void start(ItemList& items, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY);
+    void start(ItemList& items, const ScreenMetrics& screen, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY);
     // Paints the next stacking position; false when the pass is over.
     bool step();
     void stop();

@@ -1,3 +1,4 @@
+#include "base/ScreenMetrics.h"
 #include "model/DrawingFile.h"
 #include "model/ItemList.h"
 #include "base/UserPrompt.h"
@@ -14,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     FixedAnswerPrompt prompt(size % 2 ? UserPrompt::Answer::Yes : UserPrompt::Answer::No);
     ItemList list;
-    readDrawingBytes(bytes, list, prompt);
+    readDrawingBytes(bytes, list, ScreenMetrics {}, prompt);
     return 0;
 }

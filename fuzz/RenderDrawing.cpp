@@ -1,3 +1,4 @@
+#include "base/ScreenMetrics.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemRecord.h"
@@ -27,16 +28,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     FixedAnswerPrompt prompt(UserPrompt::Answer::Yes);
     ItemList list;
-    if (!readDrawingBytes(bytes, list, prompt))
+    const ScreenMetrics screen;
+    if (!readDrawingBytes(bytes, list, screen, prompt))
         return 0;
     if (ItemRecord* h = findHeader(list)) {
         h->header.zoom = 1.0;
         recomputeScreenExtent(h->header);
     }
-    refreshItemBoxes(list);
+    refreshItemBoxes(list, screen);
     Bitmap24 bitmap(200, 200);
     CanvasView view;
     view.items = &list;
+    view.screenMetrics = screen;
     view.bitmap = &bitmap;
     repaintCanvasBitmap(view);
     return 0;

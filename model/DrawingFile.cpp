@@ -1,5 +1,7 @@
 #include "model/DrawingFile.h"
 
+#include "base/ScreenMetrics.h"
+
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
@@ -242,6 +244,8 @@ private:
 };
 
 struct LoadState {
+    // The screen whose pixels the loaded coordinates become.
+    ScreenMetrics screen;
     bool checkSignature = true;
     bool keep = false;
     bool acceptedBadSignature = false;
@@ -268,11 +272,11 @@ bool loadTails(RecordReader& in, ItemRecord& r, LoadState& s, std::vector<std::u
         s.version = r.header.formatVersion;
         s.keep = r.header.keepsHistory != 0;
         t = in.readText(b.tailLength, r.text, scratch);
-        setPixelsPerUnit(r.header);
+        setPixelsPerUnit(r.header, s.screen);
         recomputeScreenExtent(r.header);
         return t != Tail::Short;
     case kinds::kText:
-        syncPixelCoordinates(&r);
+        syncPixelCoordinates(&r, s.screen);
         t = in.readText(b.tailLength, r.text, scratch);
         if (t != Tail::Short)
             t = in.skip(b.legacyTail1Length);
@@ -282,7 +286,7 @@ bool loadTails(RecordReader& in, ItemRecord& r, LoadState& s, std::vector<std::u
             r.text.clear();
         break;
     case kinds::kGrid:
-        syncPixelCoordinates(&r);
+        syncPixelCoordinates(&r, s.screen);
         t = in.read(b.tailLength, scratch);
         if (t == Tail::Read) {
             for (std::size_t at = 0; at + sizeof(StoredGridline) <= scratch.size(); at += sizeof(StoredGridline)) {
@@ -305,7 +309,7 @@ bool loadTails(RecordReader& in, ItemRecord& r, LoadState& s, std::vector<std::u
             t = in.readText(b.length, r.text, scratch);
         return t != Tail::Short;
     default:
-        syncPixelCoordinates(&r);
+        syncPixelCoordinates(&r, s.screen);
         if (kinds::isShape(b.kind)) {
             t = in.read(b.tailLength, scratch);
             if (t == Tail::Read) {
@@ -320,11 +324,12 @@ bool loadTails(RecordReader& in, ItemRecord& r, LoadState& s, std::vector<std::u
     return t != Tail::Short;
 }
 
-bool readFrom(QIODevice& device, ItemList& list, UserPrompt& prompt)
+bool readFrom(QIODevice& device, ItemList& list, const ScreenMetrics& screen, UserPrompt& prompt)
 {
     RecordReader in(device);
     ItemList work;
     LoadState s;
+    s.screen = screen;
     std::vector<std::uint8_t> scratch;
     for (;;) {
         if (in.remaining() < kBodySize)
@@ -391,7 +396,7 @@ bool writeDrawing(const QString& path, ItemList& list, QString* error)
     return true;
 }
 
-bool readDrawing(const QString& path, ItemList& list, UserPrompt& prompt, QString* error)
+bool readDrawing(const QString& path, ItemList& list, const ScreenMetrics& screen, UserPrompt& prompt, QString* error)
 {
     const QString trimmed = path.trimmed();
     if (trimmed.isEmpty() || !QFileInfo(trimmed).isFile()) {
@@ -405,7 +410,7 @@ bool readDrawing(const QString& path, ItemList& list, UserPrompt& prompt, QStrin
             *error = file.errorString();
         return false;
     }
-    if (!readFrom(file, list, prompt)) {
+    if (!readFrom(file, list, screen, prompt)) {
         if (error)
             *error = QStringLiteral("Not a valid Tavelle file.");
         return false;
@@ -413,10 +418,10 @@ bool readDrawing(const QString& path, ItemList& list, UserPrompt& prompt, QStrin
     return true;
 }
 
-bool readDrawingBytes(const QByteArray& bytes, ItemList& list, UserPrompt& prompt)
+bool readDrawingBytes(const QByteArray& bytes, ItemList& list, const ScreenMetrics& screen, UserPrompt& prompt)
 {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return readFrom(buffer, list, prompt);
+    return readFrom(buffer, list, screen, prompt);
 }

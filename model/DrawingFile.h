@@ -4,6 +4,7 @@
 
 #include <QString>
 
+struct ScreenMetrics;
 class UserPrompt;
 
 // Texts the file reader puts to the user.
@@ -26,8 +27,10 @@ bool writeDrawing(const QString& path, ItemList& list, QString* error = nullptr)
 // Loads a drawing file into `list`, replacing its records. Returns false and
 // leaves `list` untouched when the path is empty, the file is missing or
 // unreadable, or the user declines a file with a wrong signature. A file
-// without a drawing header is given a fresh one.
-bool readDrawing(const QString& path, ItemList& list, UserPrompt& prompt, QString* error = nullptr);
+// without a drawing header is given a fresh one. The stored real coordinates
+// become pixels of `screen`.
+bool readDrawing(const QString& path, ItemList& list, const ScreenMetrics& screen, UserPrompt& prompt,
+    QString* error = nullptr);
 
 // The same reader over bytes already in memory (used by the fuzz target).
-bool readDrawingBytes(const QByteArray& bytes, ItemList& list, UserPrompt& prompt);
+bool readDrawingBytes(const QByteArray& bytes, ItemList& list, const ScreenMetrics& screen, UserPrompt& prompt);

@@ -41,9 +41,8 @@ ItemRecord* createHeader(ItemList& list)
     return record;
 }
 
-void setPixelsPerUnit(HeaderBody& h)
+void setPixelsPerUnit(HeaderBody& h, const ScreenMetrics& s)
 {
-    const ScreenMetrics& s = screenMetrics();
     switch (h.units) {
     case units::kPixels:
         h.pixelsPerUnitX = h.pixelsPerUnitY = 1.0;

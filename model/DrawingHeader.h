@@ -3,6 +3,7 @@
 #include "model/ItemList.h"
 
 struct HeaderBody;
+struct ScreenMetrics;
 
 // Measuring units of a drawing.
 namespace units {
@@ -14,9 +15,9 @@ constexpr int kInches = 3;
 // Creates a drawing header record (class and kind 2000000) at the end of the list.
 ItemRecord* createHeader(ItemList& list);
 
-// Screen pixels per unit at 100 % zoom for the header's units; other unit
-// codes leave the stored values alone.
-void setPixelsPerUnit(HeaderBody& header);
+// Pixels of `screen` per unit at 100 % zoom for the header's units; other
+// unit codes leave the stored values alone.
+void setPixelsPerUnit(HeaderBody& header, const ScreenMetrics& screen);
 
 // The canvas corners, extent and size in zoomed screen pixels, from the
 // canvas rectangle in units, the pixels per unit and the zoom.

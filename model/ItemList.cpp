@@ -90,13 +90,12 @@ ItemRecord* createItem(ItemList& list, std::int32_t kind)
     ItemRecord* record = appendBlankRecord(list);
     applyDefaults(record->body, kind);
     record->body.stepNumber = step;
-    syncRealCoordinates(record);
     if (kind != kinds::kHeader)
         setModified(list, true);
     return record;
 }
 
-ItemRecord* copyItem(ItemList& target, ItemRecord& source)
+ItemRecord* copyItem(ItemList& target, ItemRecord& source, const ScreenMetrics& screen)
 {
     ItemRecord* copy = createItem(target, source.body.kind);
     const ItemBody fresh = copy->body;
@@ -113,7 +112,7 @@ ItemRecord* copyItem(ItemList& target, ItemRecord& source)
     b.startClipRotation = fresh.startClipRotation;
     std::memset(b.reserved418, 0, sizeof b.reserved418);
     b.fontName[0] = std::min<std::uint8_t>(b.fontName[0], 32);
-    syncRealCoordinates(copy);
+    syncRealCoordinates(copy, screen);
 
     copy->text = source.text;
     copy->tagList = source.tagList;
@@ -449,9 +448,8 @@ std::u16string getText(const ItemRecord* record)
 
 void setText(ItemRecord* record, const std::u16string& text) { record->text = text; }
 
-void syncRealCoordinates(ItemRecord* record)
+void syncRealCoordinates(ItemRecord* record, const ScreenMetrics& s)
 {
-    const ScreenMetrics& s = screenMetrics();
     ItemBody& b = record->body;
     b.posX1 = b.x1 * s.pixelsPerMmX();
     b.posY1 = b.y1 * s.pixelsPerMmY();
@@ -472,9 +470,8 @@ double lineAngleOf(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32
     return a;
 }
 
-void syncPixelCoordinates(ItemRecord* record)
+void syncPixelCoordinates(ItemRecord* record, const ScreenMetrics& s)
 {
-    const ScreenMetrics& s = screenMetrics();
     ItemBody& b = record->body;
     b.x1 = roundEven(b.posX1 / s.pixelsPerMmX());
     b.y1 = roundEven(b.posY1 / s.pixelsPerMmY());

@@ -4,6 +4,7 @@
 #include <string>
 
 struct ItemRecord;
+struct ScreenMetrics;
 
 // A doubly linked list of records in creation order. The list owns its
 // records: they are freed with it.
@@ -33,7 +34,10 @@ struct ItemList {
 
 // Creation, copy and release.
 ItemRecord* createItem(ItemList& list, std::int32_t kind);
-ItemRecord* copyItem(ItemList& target, ItemRecord& source);
+// A copy of `source` at the end of `target`, with its own history place and
+// its real coordinates recomputed for `screen`; the source's cached clip
+// bitmaps move to the copy.
+ItemRecord* copyItem(ItemList& target, ItemRecord& source, const ScreenMetrics& screen);
 // Appends a zero-filled record without defaults or counters, for loaders that
 // fill the whole body themselves; keeps bulk loading linear.
 ItemRecord* appendBlankRecord(ItemList& list);
@@ -88,9 +92,10 @@ std::u16string getText(const ItemRecord* record);
 void setText(ItemRecord* record, const std::u16string& text);
 constexpr char16_t kLineSeparator = u'\u2028';
 
-// Coordinates.
-void syncRealCoordinates(ItemRecord* record);
-void syncPixelCoordinates(ItemRecord* record);
+// Coordinates: the stored real coordinates (millimetres times the pixels per
+// millimetre of `screen`) from the pixel coordinates, and back.
+void syncRealCoordinates(ItemRecord* record, const ScreenMetrics& screen);
+void syncPixelCoordinates(ItemRecord* record, const ScreenMetrics& screen);
 double lineAngleOf(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
 // Font name as stored: a length byte and up to 32 ANSI characters.

@@ -36,7 +36,7 @@ std::u16string pageSetupText(const miry_t& dims)
 }
 
 bool applyPageSetup(ItemRecord& record, const pageset_t& p, int designType, double gridDensityX,
-    double gridDensityY)
+    double gridDensityY, const ScreenMetrics& screen)
 {
     if (p.units < 1 || p.units > 3)
         return false;
@@ -75,7 +75,7 @@ bool applyPageSetup(ItemRecord& record, const pageset_t& p, int designType, doub
 
     const double oldX = h.pixelsPerUnitX, oldY = h.pixelsPerUnitY;
     h.units = u;
-    setPixelsPerUnit(h);
+    setPixelsPerUnit(h, screen);
     if (h.pixelsPerUnitX > 0)
         h.canvasLeft *= oldX / h.pixelsPerUnitX;
     if (h.pixelsPerUnitY > 0)

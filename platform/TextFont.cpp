@@ -1,7 +1,6 @@
 #include "platform/TextFont.h"
 
 #include "base/Rounding.h"
-#include "base/ScreenMetrics.h"
 #include "platform/DrawSurface.h"
 
 #include <QColor>
@@ -24,7 +23,8 @@ QFont buildFont(const TextFontRequest& request, int pixelHeight)
     return font;
 }
 
-double resolvedDpi(double dpiY) { return dpiY > 0.0 ? dpiY : screenMetrics().dpiY; }
+// A resolution that is not a positive number reads as the common 96 dpi.
+double resolvedDpi(double dpiY) { return dpiY > 0.0 ? dpiY : 96.0; }
 
 int pixelsForPoints(int points, double dpiY)
 {

@@ -28,12 +28,13 @@ struct TextFontRequest {
 };
 
 // A resolved font with the metrics the text layout needs, in device pixels at
-// the screen resolution. Glyphs are drawn without anti-aliasing so that text
+// a given resolution. Glyphs are drawn without anti-aliasing so that text
 // pixels carry exactly the colour asked for (the 3-D shading reads them back).
 class TextFont {
 public:
-    // `dpiY` turns points into pixels; the screen's vertical resolution by default.
-    explicit TextFont(const TextFontRequest& request, double dpiY = 0.0);
+    // `dpiY` turns points into pixels: the vertical resolution of the screen
+    // whose pixels the text is measured in.
+    TextFont(const TextFontRequest& request, double dpiY);
 
     const TextFontRequest& request() const { return request_; }
     const QFont& font() const { return font_; }

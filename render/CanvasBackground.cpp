@@ -137,7 +137,7 @@ PaintRect paintCanvasBackground(CanvasView& view, PaintRect deviceRect)
     const ItemRecord* header = view.items ? findHeader(*view.items) : nullptr;
     if (header) {
         surface.setClipRect(area);
-        drawPageGuides(PaintTarget::screen(surface, view.items, header->header.zoom, view.tileX, view.tileY),
+        drawPageGuides(PaintTarget::screen(surface, view.items, view.screenMetrics, header->header.zoom, view.tileX, view.tileY),
             header->header);
     }
     return r;

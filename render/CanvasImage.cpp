@@ -26,19 +26,19 @@ int nextTile(int tile, int extent)
 
 } // namespace
 
-void refreshItemBoxes(ItemList& items)
+void refreshItemBoxes(ItemList& items, const ScreenMetrics& screen)
 {
     for (ItemRecord& r : items) {
         if (r.body.recordClass != kinds::kClassItem)
             continue;
         if (r.body.kind == kinds::kText)
-            textBox(r);
+            textBox(r, screen);
         else if (kinds::isShape(r.body.kind) && !r.pointList.empty())
-            shapeBox(r);
+            shapeBox(r, screen);
     }
 }
 
-QImage paintCanvasImage(ItemList& items, const PaintColours& colours, qint64 maxPixels)
+QImage paintCanvasImage(ItemList& items, const ScreenMetrics& screen, const PaintColours& colours, qint64 maxPixels)
 {
     const ItemRecord* header = findHeader(items);
     if (!header)
@@ -52,6 +52,7 @@ QImage paintCanvasImage(ItemList& items, const PaintColours& colours, qint64 max
     Bitmap24 bitmap(std::min(width, kCanvasBitmapLimit), std::min(height, kCanvasBitmapLimit));
     CanvasView view;
     view.items = &items;
+    view.screenMetrics = screen;
     view.bitmap = &bitmap;
     view.colours = colours;
     QPainter out(&image);

@@ -5,6 +5,7 @@
 #include <QImage>
 
 struct ItemList;
+struct ScreenMetrics;
 
 // The whole zoomed canvas of a drawing as a document window shows it: the
 // background, page guides, switched-on gridlines and every live item, painted
@@ -12,9 +13,9 @@ struct ItemList;
 // as the window paints its tiles. The image is screenWidth x screenHeight of
 // the header at its current zoom; null when that size is empty or larger
 // than `maxPixels`.
-QImage paintCanvasImage(ItemList& items, const PaintColours& colours = {},
+QImage paintCanvasImage(ItemList& items, const ScreenMetrics& screen, const PaintColours& colours = {},
     qint64 maxPixels = qint64(1) << 28);
 
 // Recomputes the derived boxes that repaints rely on, as a window does after
 // loading: the text boxes of text items and the boxes of shapes.
-void refreshItemBoxes(ItemList& items);
+void refreshItemBoxes(ItemList& items, const ScreenMetrics& screen);

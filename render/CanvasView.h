@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ScreenMetrics.h"
 #include "render/PaintColours.h"
 
 class Bitmap24;
@@ -10,6 +11,8 @@ struct ItemList;
 // offset, and its paint switches. The zoom is read from the drawing header.
 struct CanvasView {
     ItemList* items = nullptr;
+    // The screen whose pixels the item coordinates are.
+    ScreenMetrics screenMetrics;
     Bitmap24* bitmap = nullptr;
     int tileX = 0;
     int tileY = 0;

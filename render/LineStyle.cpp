@@ -41,9 +41,8 @@ DashList builtInDashes(int pattern, int u)
 // A user pattern's lengths in pixels at the zoom; definitions that could not
 // advance along the line (no lengths, or all of them zero at this size) leave
 // the line solid so that drawing always ends.
-DashList definedDashes(const ItemRecord& definition, double zoom)
+DashList definedDashes(const ItemRecord& definition, double zoom, const ScreenMetrics& screen)
 {
-    const ScreenMetrics& screen = screenMetrics();
     const int n = std::clamp(readAt<std::int32_t>(&definition.body, overlay::kPatternCount), 0,
         overlay::kPatternMaxLengths);
     DashList list;
@@ -64,9 +63,9 @@ bool nearAngle(double t, double target) { return std::fabs(t - target) < 0.0001;
 
 } // namespace
 
-int weightToPixels(double zoom, double weightMm)
+int weightToPixels(double zoom, double weightMm, const ScreenMetrics& screen)
 {
-    return std::max(roundEven(zoom), roundEven(zoom * weightMm * screenMetrics().pixelsPerMmY()));
+    return std::max(roundEven(zoom), roundEven(zoom * weightMm * screen.pixelsPerMmY()));
 }
 
 const ItemRecord* findPatternDefinition(const ItemList& drawing, std::int32_t pattern)
@@ -77,20 +76,21 @@ const ItemRecord* findPatternDefinition(const ItemList& drawing, std::int32_t pa
     return nullptr;
 }
 
-DashList buildDashList(const ItemRecord& line, const ItemList& drawing, double zoom)
+DashList buildDashList(const ItemRecord& line, const ItemList& drawing, double zoom, const ScreenMetrics& screen)
 {
     const std::int32_t pattern = line.body.pattern;
-    return buildDashList(line, pattern > 0 ? nullptr : findPatternDefinition(drawing, pattern), zoom);
+    return buildDashList(line, pattern > 0 ? nullptr : findPatternDefinition(drawing, pattern), zoom, screen);
 }
 
-DashList buildDashList(const ItemRecord& line, const ItemRecord* definition, double zoom)
+DashList buildDashList(
+    const ItemRecord& line, const ItemRecord* definition, double zoom, const ScreenMetrics& screen)
 {
     const std::int32_t pattern = line.body.pattern;
-    const int c = std::max(1, int(roundEven(line.body.lineWeight * screenMetrics().pixelsPerMmY())));
+    const int c = std::max(1, int(roundEven(line.body.lineWeight * screen.pixelsPerMmY())));
     const int u = roundEven(zoom * c);
     if (pattern > 0)
         return builtInDashes(pattern <= 4 ? pattern : 0, u);
-    return definition ? definedDashes(*definition, zoom) : DashList {};
+    return definition ? definedDashes(*definition, zoom, screen) : DashList {};
 }
 
 std::array<QPoint, 4> dashRectangle(QPoint c, QPoint d, double t, int width)

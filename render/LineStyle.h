@@ -9,6 +9,7 @@
 
 struct ItemRecord;
 struct ItemList;
+struct ScreenMetrics;
 
 // Dash and space lengths in device pixels, dash first.
 struct DashList {
@@ -16,9 +17,9 @@ struct DashList {
     std::array<std::int32_t, 12> lengths { 2147483647 };
 };
 
-// A pen width in pixels for a weight in millimetres: never thinner than
-// round(zoom) pixels.
-int weightToPixels(double zoom, double weightMm);
+// A pen width in pixels for a weight in millimetres on `screen`: never
+// thinner than round(zoom) pixels.
+int weightToPixels(double zoom, double weightMm, const ScreenMetrics& screen);
 
 // The pattern-definition record (class 3) whose kind is the pattern id, first
 // from the head of the list; null when there is none.
@@ -26,9 +27,10 @@ const ItemRecord* findPatternDefinition(const ItemList& drawing, std::int32_t pa
 
 // The dash list of a line at a zoom: the built-in pattern scaled with the
 // line's width, or the drawing's definition of a user pattern.
-DashList buildDashList(const ItemRecord& line, const ItemList& drawing, double zoom);
+DashList buildDashList(const ItemRecord& line, const ItemList& drawing, double zoom, const ScreenMetrics& screen);
 // The same with the definition already looked up (null: built-in or solid).
-DashList buildDashList(const ItemRecord& line, const ItemRecord* definition, double zoom);
+DashList buildDashList(
+    const ItemRecord& line, const ItemRecord* definition, double zoom, const ScreenMetrics& screen);
 
 // The four corners of a dash from c to d, W pixels wide, in the order left of
 // c, left of d, right of d, right of c (left = towards t + pi/2, y up).
@@ -46,7 +48,7 @@ public:
 // hollow, ends square. With shading set, dashes 4 or more pixels wide of a
 // line with a surface are drawn by it.
 void drawLine(DrawSurface& surface, const ItemRecord& line, QPoint s, QPoint e, const DashList& dashes, double zoom,
-    DashShading* shading = nullptr);
+    const ScreenMetrics& screen, DashShading* shading = nullptr);
 
 // Moves p onto the line through a at direction degrees (nothing when negative):
 // the coordinate along the direction's dominant axis is kept.

@@ -90,13 +90,13 @@ bool visibleStretch(QPoint s, double dx, double dy, double length, const QRectF&
 } // namespace
 
 void drawLine(DrawSurface& surface, const ItemRecord& line, QPoint s, QPoint e, const DashList& dashes, double zoom,
-    DashShading* shading)
+    const ScreenMetrics& screen, DashShading* shading)
 {
     const ItemBody& b = line.body;
     const int w = std::max(1, int(roundEven(zoom * b.penWidth)));
-    const int o = weightToPixels(zoom, b.outlineWeight);
+    const int o = weightToPixels(zoom, b.outlineWeight, screen);
     const bool solid = 2 * std::int64_t(o) >= w || b.lineWeight < 0.0001
-        || 2 * weightToPixels(1, b.outlineWeight) >= weightToPixels(1, b.lineWeight);
+        || 2 * weightToPixels(1, b.outlineWeight, screen) >= weightToPixels(1, b.lineWeight, screen);
     DrawBrush interior { true, std::uint32_t(b.lineColor) };
     if (!solid && b.fillColor == -1)
         interior = DrawBrush {};

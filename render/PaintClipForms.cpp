@@ -87,7 +87,7 @@ void drawPictureName(const PaintTarget& target, const ItemRecord& clip)
     const QRect inside = QRect(a, b).normalized();
     TextFontRequest request;
     request.pointSize = kNamePoints;
-    const TextFont font(request);
+    const TextFont font(request, target.screenMetrics.dpiY);
     DrawSurface& surface = *target.canvas;
     surface.painter().save();
     surface.painter().setClipRect(inside, Qt::IntersectClip);
@@ -98,7 +98,7 @@ void drawPictureName(const PaintTarget& target, const ItemRecord& clip)
 
 int framePixels(const PaintTarget& target, const ItemRecord& clip)
 {
-    return clip.body.frameOn ? weightToPixels(target.zoom, clip.body.lineWeight) : 0;
+    return clip.body.frameOn ? weightToPixels(target.zoom, clip.body.lineWeight, target.screenMetrics) : 0;
 }
 
 } // namespace

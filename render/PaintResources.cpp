@@ -2,8 +2,10 @@
 
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
+#include "base/ScreenMetrics.h"
 
-PaintResources::PaintResources(const ItemList& drawing)
+PaintResources::PaintResources(const ItemList& drawing, const ScreenMetrics& screen)
+    : fonts_(screen.dpiY)
 {
     for (const ItemRecord& r : drawing)
         if (r.body.recordClass == kinds::kClassPattern)

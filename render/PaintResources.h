@@ -7,12 +7,13 @@
 
 struct ItemList;
 struct ItemRecord;
+struct ScreenMetrics;
 
 // What one paint call looks up once instead of once per item: the fonts it
 // resolved and the drawing's pattern definitions. Lives for one call.
 class PaintResources {
 public:
-    explicit PaintResources(const ItemList& drawing);
+    PaintResources(const ItemList& drawing, const ScreenMetrics& screen);
 
     TextFontCache& fonts() { return fonts_; }
     // The first pattern-definition record of the drawing whose kind is the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ScreenMetrics.h"
 #include "render/GeometryDeviceMapping.h"
 #include "render/PaintColours.h"
 
@@ -16,6 +17,9 @@ struct PaintTarget {
     DrawSurface* canvas = nullptr;
     // The drawing being painted: pattern definitions, light direction, picture stores.
     const ItemList* items = nullptr;
+    // The screen whose pixels the item coordinates are: turns millimetres and
+    // points into canvas units, whatever the target's own resolution.
+    ScreenMetrics screenMetrics;
 
     bool onScreen = true;
     // Screen: the drawing's zoom. Bitmap: the vertical scale factor.
@@ -35,23 +39,26 @@ struct PaintTarget {
     // item look up its own.
     PaintResources* resources = nullptr;
 
-    static PaintTarget screen(DrawSurface& canvas, const ItemList* items, double zoom, int tileX, int tileY)
+    static PaintTarget screen(DrawSurface& canvas, const ItemList* items, const ScreenMetrics& metrics, double zoom,
+        int tileX, int tileY)
     {
         PaintTarget t;
         t.canvas = &canvas;
         t.items = items;
+        t.screenMetrics = metrics;
         t.zoom = zoom;
         t.tileX = tileX;
         t.tileY = tileY;
         return t;
     }
 
-    static PaintTarget bitmap(DrawSurface& canvas, const ItemList* items, double scaleX, double scaleY,
-        int pixelOriginX, int pixelOriginY)
+    static PaintTarget bitmap(DrawSurface& canvas, const ItemList* items, const ScreenMetrics& metrics, double scaleX,
+        double scaleY, int pixelOriginX, int pixelOriginY)
     {
         PaintTarget t;
         t.canvas = &canvas;
         t.items = items;
+        t.screenMetrics = metrics;
         t.onScreen = false;
         t.zoom = scaleY;
         t.scaleX = scaleX;

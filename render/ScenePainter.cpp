@@ -4,7 +4,6 @@
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
 #include "base/Rounding.h"
-#include "base/ScreenMetrics.h"
 #include "platform/Bitmap24.h"
 #include "platform/DrawSurface.h"
 #include "render/CanvasBackground.h"
@@ -59,7 +58,7 @@ void paintText(const PaintTarget& target, const ItemRecord& item)
     if (text.empty())
         return;
     TextFontCache* fonts = target.resources ? &target.resources->fonts() : nullptr;
-    const int height = lineHeight(item, fonts);
+    const int height = lineHeight(item, target.screenMetrics, fonts);
     const double h = target.onScreen ? height * target.zoom : double(roundEven(height * target.scaleY));
     const double up = item.body.textAngle / 10.0 * std::numbers::pi / 180.0 + std::numbers::pi / 2;
     const QPoint step(roundEven(std::cos(up) * h), -roundEven(std::sin(up) * h));
@@ -93,9 +92,9 @@ void paintLine(const PaintTarget& target, const ItemRecord& line)
         definition = target.resources ? target.resources->patternDefinition(pattern)
             : target.items            ? findPatternDefinition(*target.items, pattern)
                                       : nullptr;
-    const DashList dashes = buildDashList(line, definition, target.zoom);
+    const DashList dashes = buildDashList(line, definition, target.zoom, target.screenMetrics);
     drawLine(*target.canvas, line, target.device(line.body.x1, line.body.y1),
-        target.device(line.body.x2, line.body.y2), dashes, target.zoom,
+        target.device(line.body.x2, line.body.y2), dashes, target.zoom, target.screenMetrics,
         target.draw3D ? dashShadingHook(target) : nullptr);
 }
 
@@ -104,13 +103,14 @@ void paintShape(const PaintTarget& target, const ItemRecord& shape)
     paintShadow(target, shape);
     if (target.draw3D && shape.body.surface >= 1 && shape3DHook(target, shape))
         return;
-    drawShape(*target.canvas, shape, target.mapping(), weightToPixels(target.zoom, shape.body.lineWeight));
+    drawShape(*target.canvas, shape, target.mapping(),
+        weightToPixels(target.zoom, shape.body.lineWeight, target.screenMetrics));
 }
 
 PaintTarget screenTarget(CanvasView& view, DrawSurface& surface, bool quick)
 {
-    PaintTarget t = PaintTarget::screen(surface, view.items, view.items ? zoomOf(*view.items) : 1.0, view.tileX,
-        view.tileY);
+    PaintTarget t = PaintTarget::screen(
+        surface, view.items, view.screenMetrics, view.items ? zoomOf(*view.items) : 1.0, view.tileX, view.tileY);
     t.quick = quick;
     t.openingPass = view.openingPass;
     t.drawShadows = !quick && !view.openingPass && view.showShadows;
@@ -157,13 +157,13 @@ int lightDirectionOf(const ItemList* items)
     return light <= 3 ? light : 0;
 }
 
-PaintRect paintBox(const ItemRecord& item)
+PaintRect paintBox(const ItemRecord& item, const ScreenMetrics& screen)
 {
     const ItemBody& b = item.body;
     PaintRect box { b.minX, b.minY, b.maxX, b.maxY };
     if (b.kind == kinds::kText)
         return box;
-    const int f = roundEven(b.lineWeight * screenMetrics().pixelsPerMmX());
+    const int f = roundEven(b.lineWeight * screen.pixelsPerMmX());
     if (f > 1)
         box = { addClamped(box.left, -f), addClamped(box.top, -f), addClamped(box.right, f),
             addClamped(box.bottom, f) };
@@ -193,13 +193,13 @@ void paintItem(CanvasView& view, const ItemRecord& item, bool quick)
     paintItemOn(screenTarget(view, surface, quick), item);
 }
 
-void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList& items, int pixelOriginX,
-    int pixelOriginY, double scaleX, double scaleY)
+void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList& items,
+    const ScreenMetrics& screen, int pixelOriginX, int pixelOriginY, double scaleX, double scaleY)
 {
     if (bitmap.isNull())
         return;
     DrawSurface surface(bitmap);
-    paintItemOn(PaintTarget::bitmap(surface, &items, scaleX, scaleY, pixelOriginX, pixelOriginY), item);
+    paintItemOn(PaintTarget::bitmap(surface, &items, screen, scaleX, scaleY, pixelOriginX, pixelOriginY), item);
 }
 
 PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode)
@@ -213,14 +213,14 @@ PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode, Paint
     if (!view.items || !view.bitmap || view.bitmap->isNull())
         return rect;
     drawGridlines(view, gridClip);
-    PaintResources resources(*view.items);
+    PaintResources resources(*view.items, view.screenMetrics);
     DrawSurface surface(*view.bitmap);
     PaintTarget target = screenTarget(view, surface, false);
     target.resources = &resources;
     for (const ItemRecord* item : stackingOrder(*view.items)) {
         if (item->body.inProgress || (mode == kPaintUnselected && item->body.selected))
             continue;
-        const PaintRect box = paintBox(*item);
+        const PaintRect box = paintBox(*item, view.screenMetrics);
         if (!box.meets(rect))
             continue;
         paintItemOn(target, *item);
@@ -241,7 +241,7 @@ PaintRect repaintArea(CanvasView& view, PaintRect deviceRect)
         for (const ItemRecord& r : *view.items) {
             if (!isLiveDrawing(r))
                 continue;
-            const PaintRect box = deviceImage(view, paintBox(r));
+            const PaintRect box = deviceImage(view, paintBox(r, view.screenMetrics));
             if (box.meets(touched))
                 area.include(box);
         }

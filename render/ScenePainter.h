@@ -7,6 +7,7 @@ struct CanvasView;
 struct ItemList;
 struct ItemRecord;
 struct PaintTarget;
+struct ScreenMetrics;
 
 // Modes of paintItemsInRect.
 constexpr int kPaintAll = 0;
@@ -23,10 +24,11 @@ void paintItemOn(const PaintTarget& target, const ItemRecord& item);
 // being moved or reshaped; so does the window's opening pass.
 void paintItem(CanvasView& view, const ItemRecord& item, bool quick);
 
-// Draws one item on an off-screen bitmap: a canvas unit v lands on pixel
-// round(v x scale) + origin. Shadows, 3-D and pictures are always drawn.
-void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList& items, int pixelOriginX,
-    int pixelOriginY, double scaleX, double scaleY);
+// Draws one item on an off-screen bitmap: a canvas unit v (a pixel of
+// `screen`) lands on pixel round(v x scale) + origin. Shadows, 3-D and
+// pictures are always drawn.
+void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList& items,
+    const ScreenMetrics& screen, int pixelOriginX, int pixelOriginY, double scaleX, double scaleY);
 
 // Draws the gridlines, then, in stacking order, every live drawing item whose
 // box meets `unitRect` (canvas units, edges included). Each painted item's box
@@ -61,5 +63,5 @@ int lightDirectionOf(const ItemList* items);
 
 // The box by which a repaint decides whether an item is touched, in canvas
 // units: a text item's box as stored, any other box grown by its line weight
-// in pixels when that is more than 1.
-PaintRect paintBox(const ItemRecord& item);
+// in pixels of `screen` when that is more than 1.
+PaintRect paintBox(const ItemRecord& item, const ScreenMetrics& screen);

@@ -148,7 +148,7 @@ void placeControlPoints(ItemRecord& curve)
     entries[std::size_t(n - 2)].set(3, c2.x(), c2.y());
 }
 
-void shapeBox(ItemRecord& item, int handleWidth, int handleHeight)
+void shapeBox(ItemRecord& item, const ScreenMetrics& screen, int handleWidth, int handleHeight)
 {
     const Extent box = outlineExtent(item);
     if (box.empty())
@@ -159,7 +159,7 @@ void shapeBox(ItemRecord& item, int handleWidth, int handleHeight)
     b.y1 = clampToInt32(box.top - h);
     b.x2 = clampToInt32(box.right + h);
     b.y2 = clampToInt32(box.bottom + h);
-    syncRealCoordinates(&item);
+    syncRealCoordinates(&item, screen);
     b.minX = std::min(b.x1, b.x2);
     b.maxX = std::max(b.x1, b.x2);
     b.minY = std::min(b.y1, b.y2);

@@ -5,6 +5,7 @@
 #include <array>
 
 struct ItemRecord;
+struct ScreenMetrics;
 
 // Corners of a square on the clicked side A -> B: A, B, then the two corners
 // to the left of A -> B (y up).
@@ -18,5 +19,6 @@ std::array<QPoint, 4> rectangleCorners(QPoint a, QPoint b, QPoint c);
 void placeControlPoints(ItemRecord& curve);
 
 // Recomputes a shape item's box fields (x1 .. y2, real positions, min/max,
-// spans, length) from its points, grown by the handle margin.
-void shapeBox(ItemRecord& item, int handleWidth = 8, int handleHeight = 8);
+// spans, length) from its points, grown by the handle margin; the real
+// positions are in millimetres of `screen`.
+void shapeBox(ItemRecord& item, const ScreenMetrics& screen, int handleWidth = 8, int handleHeight = 8);

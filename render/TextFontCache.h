@@ -11,9 +11,13 @@
 // here can go stale within a call; the cache is dropped with the call.
 class TextFontCache {
 public:
+    // Fonts for a screen of `dpiY` dots per inch vertically.
+    explicit TextFontCache(double dpiY) : dpiY_(dpiY) {}
+
     const TextFont& get(const TextFontRequest& request);
 
 private:
+    double dpiY_;
     static constexpr int kSlots = 8;
     std::array<std::unique_ptr<TextFont>, kSlots> slots_;
     int next_ = 0;

@@ -1,5 +1,6 @@
 #include "render/TextRendering.h"
 
+#include "base/ScreenMetrics.h"
 #include "model/ItemList.h"
 #include "base/Rounding.h"
 #include "render/Geometry.h"
@@ -20,11 +21,12 @@ constexpr int kJustifyRight = 3;
 double textAngleRadians(const ItemRecord& item) { return item.body.textAngle / 10.0 * std::numbers::pi / 180.0; }
 
 // A font from the cache when there is one, else made into `own`.
-const TextFont& fontFor(const TextFontRequest& request, TextFontCache* fonts, std::optional<TextFont>& own)
+const TextFont& fontFor(
+    const TextFontRequest& request, double dpiY, TextFontCache* fonts, std::optional<TextFont>& own)
 {
     if (fonts)
         return fonts->get(request);
-    own.emplace(request);
+    own.emplace(request, dpiY);
     return *own;
 }
 
@@ -75,22 +77,22 @@ std::u16string_view textLine(std::u16string_view text, int k)
     return text.substr(start, end == std::u16string_view::npos ? std::u16string_view::npos : end - start);
 }
 
-int lineHeight(const ItemRecord& item, TextFontCache* fonts)
+int lineHeight(const ItemRecord& item, const ScreenMetrics& screen, TextFontCache* fonts)
 {
     std::optional<TextFont> own;
-    const TextFont& f = fontFor(makeTextFont(item, 1.0), fonts, own);
+    const TextFont& f = fontFor(makeTextFont(item, 1.0), screen.dpiY, fonts, own);
     return f.ascent() + f.descent() + f.externalLeading();
 }
 
-int lineWidth(const ItemRecord& item, std::u16string_view line, double zoom)
+int lineWidth(const ItemRecord& item, std::u16string_view line, double zoom, const ScreenMetrics& screen)
 {
-    return widthAtZoomOne(TextFont(makeTextFont(item, zoom)), line, zoom);
+    return widthAtZoomOne(TextFont(makeTextFont(item, zoom), screen.dpiY), line, zoom);
 }
 
-void textBox(ItemRecord& item, int anchorMarkSize)
+void textBox(ItemRecord& item, const ScreenMetrics& screen, int anchorMarkSize)
 {
     ItemBody& b = item.body;
-    const TextFont font(makeTextFont(item, 1.0));
+    const TextFont font(makeTextFont(item, 1.0), screen.dpiY);
     const double t = textAngleRadians(item);
     const int lines = std::max(1, lineCount(itemText(item)));
     const double cellHeight = font.ascent() + font.descent() + font.externalLeading();
@@ -143,7 +145,7 @@ void drawTextLine(const PaintTarget& target, const ItemRecord& item, std::u16str
         return;
     std::optional<TextFont> own;
     TextFontCache* fonts = target.resources ? &target.resources->fonts() : nullptr;
-    const TextFont& font = fontFor(makeTextFont(item, target.zoom), fonts, own);
+    const TextFont& font = fontFor(makeTextFont(item, target.zoom), target.screenMetrics.dpiY, fonts, own);
     const QPoint origin = textOrigin(item, font, line, s, target.zoom);
     font.drawText(*target.canvas, origin.x(), origin.y(), line, std::uint32_t(item.body.textColor) & 0xFFFFFF);
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 struct PaintTarget;
+struct ScreenMetrics;
 class TextFontCache;
 
 // The font of a text item at a zoom: its family, round(zoom x size) points,
@@ -24,16 +25,17 @@ int lineCount(std::u16string_view text);
 // Line k (1-based) of a text: the characters between separators k-1 and k.
 std::u16string_view textLine(std::u16string_view text, int k);
 
-// Ascent + descent + external leading at zoom 1, in canvas units.
-int lineHeight(const ItemRecord& item, TextFontCache* fonts = nullptr);
+// Ascent + descent + external leading at zoom 1, in canvas units (pixels of
+// `screen`). `fonts`, when given, must be made for the same screen.
+int lineHeight(const ItemRecord& item, const ScreenMetrics& screen, TextFontCache* fonts = nullptr);
 
 // Advance width of a line at zoom 1: measured at the zoom, divided by it, rounded.
-int lineWidth(const ItemRecord& item, std::u16string_view line, double zoom);
+int lineWidth(const ItemRecord& item, std::u16string_view line, double zoom, const ScreenMetrics& screen);
 
 // Recomputes the item's box (minX .. maxY, spans, length) from its baseline,
 // font and number of lines; x1 .. y2 stay the baseline. `anchorMarkSize` is
 // the grid anchor mark size of the settings.
-void textBox(ItemRecord& item, int anchorMarkSize = kAnchorSize);
+void textBox(ItemRecord& item, const ScreenMetrics& screen, int anchorMarkSize = kAnchorSize);
 
 // Where a line's glyph cell starts: s moved along the baseline by the
 // justification, then up by the ascent to the top of the cell.

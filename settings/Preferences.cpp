@@ -4,6 +4,8 @@
 
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 defaultsRec_t unitDefaults(const char* gridX, const char* gridY, const char* left, const char* top,
@@ -84,6 +86,23 @@ double Preferences::pixelsPerUnitX(int forUnits) const
 double Preferences::pixelsPerUnitY(int forUnits) const
 {
     return forUnits == 1 ? 1.0 : forUnits == 2 ? screenDpiY_ / 25.4 : screenDpiY_;
+}
+
+bool Preferences::helpPageOn(int index) const
+{
+    return index >= 0 && index < kHelpPages && hints[std::size_t(index)];
+}
+
+void Preferences::setAllHelpPages(bool on) { hints.fill(on); }
+
+bool Preferences::allHelpPagesOn() const
+{
+    return std::all_of(hints.begin(), hints.end(), [](bool on) { return on; });
+}
+
+bool Preferences::noHelpPageOn() const
+{
+    return std::none_of(hints.begin(), hints.end(), [](bool on) { return on; });
 }
 
 void Preferences::setDefaultUnits(int newUnits)

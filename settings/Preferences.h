@@ -46,7 +46,7 @@ public:
     static constexpr int kDialogColors = 16;
 
     // Built-in defaults; pixels per unit come from `screen`.
-    explicit Preferences(const ScreenMetrics& screen = screenMetrics());
+    explicit Preferences(const ScreenMetrics& screen);
 
     // Makes `newUnits` (1..3) the default units of new drawings with their
     // pixels per unit, and the units of every page-setup preset except
@@ -56,6 +56,12 @@ public:
     double pixelsPerUnitX(int forUnits) const;
     double pixelsPerUnitY(int forUnits) const;
     ScreenMetrics screen() const { return { screenDpiX_, screenDpiY_ }; }
+
+    // The help-page switches, by index 0 .. kHelpPages - 1; other indexes read as off.
+    bool helpPageOn(int index) const;
+    void setAllHelpPages(bool on);
+    bool allHelpPagesOn() const;
+    bool noHelpPageOn() const;
 
     // New drawings: units, grid switches, grid and canvas per units.
     defaults_t defaults;

@@ -1,4 +1,27 @@
 #pragma once
 
-// Starts the editor's windows and runs the event loop; returns the exit status.
-int runEditor(int argc, char** argv);
+#include "shell/StartupTiming.h"
+
+#include <QString>
+#include <QStringList>
+
+class EditorContext;
+
+// The editor's own options: -open FILE, --timing and --timing-zoom P.
+struct EditorOptions {
+    QString openFile; // absolute path, empty for none
+    TimingRequest timing;
+};
+EditorOptions parseEditorOptions(const QStringList& args);
+
+// Hands the file to an editor that is already running; true when one took it.
+// Needs no window system, so it works from a shell without a display too;
+// must run before any Qt application object exists.
+bool handToRunningEditor(int argc, char** argv, const QString& file);
+
+// Names the application and gives it its icon; a QApplication must exist.
+void setUpEditorApplication();
+
+// Shows the main window of `context`, listens for open requests and runs the
+// event loop; returns the exit status.
+int runEditor(EditorContext& context, const EditorOptions& options);

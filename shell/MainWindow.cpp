@@ -1,13 +1,11 @@
 #include "shell/MainWindow.h"
 
-#include "canvas/DocumentSettings.h"
 #include "canvas/widgets/DocumentWindow.h"
 #include "base/UserPrompt.h"
 #include "panels/ToolPalette.h"
 #include "platform/FontList.h"
-#include "platform/widgets/DialogServices.h"
 #include "shell/NextStepBox.h"
-#include "shell/ShellSettings.h"
+#include "canvas/EditorContext.h"
 #include "shell/SidePanel.h"
 #include "shell/CommandBar.h"
 
@@ -36,13 +34,12 @@ void oneShot(QTimer& timer, int ms)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(EditorContext& context, QWidget* parent)
     : QMainWindow(parent)
+    , context_(context)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Tavelle"));
-    shellsettings::load();
-    documentsettings::useParams(&shellsettings::params());
     buildLayout();
     buildMenus();
     createTimers();
@@ -154,7 +151,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     for (DocumentWindow* docWindow : documents())
         docWindow->closeWithoutQuestions();
-    shellsettings::save();
+    context_.saveSettings();
     event->accept();
 }
 
@@ -169,7 +166,7 @@ bool MainWindow::exitQuery()
     };
     if (!firstModified())
         return true;
-    const UserPrompt::Answer answer = DialogServices::prompt().ask(UserPrompt::Kind::Warning,
+    const UserPrompt::Answer answer = context_.prompt().ask(UserPrompt::Kind::Warning,
         QString::fromLatin1(kExitQuestion), UserPrompt::Buttons::YesNoCancel);
     if (answer == UserPrompt::Answer::No)
         return true;

@@ -20,6 +20,7 @@ class QMenu;
 class SidePanel;
 class CommandBar;
 class DocumentWindow;
+class EditorContext;
 
 // The main window: the document area with the drawing windows, the main
 // menu, the upper menu, the side panel with the next-step box, and the
@@ -29,7 +30,7 @@ class DocumentWindow;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(EditorContext& context, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // New (empty name) and Open end here.
@@ -131,6 +132,7 @@ private:
     void showVisit(const PageVisit& visit);
     bool pageAvailable(int page) const;
 
+    EditorContext& context_;
     QMdiArea* mdiArea_ = nullptr;
     CommandBar* commandBar_ = nullptr;
     SidePanel* sidePanel_ = nullptr;

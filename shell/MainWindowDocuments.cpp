@@ -3,7 +3,7 @@
 #include "canvas/FileCommands.h"
 #include "canvas/widgets/DocumentWindow.h"
 #include "platform/widgets/OpenRequestMacro.h"
-#include "shell/ShellSettings.h"
+#include "canvas/EditorContext.h"
 #include "shell/CommandBar.h"
 
 #include <QFileInfo>
@@ -81,7 +81,7 @@ DocumentWindow* MainWindow::openDocument(const QString& fileName)
 
 DocumentWindow* MainWindow::createDocumentWindow()
 {
-    auto* docWindow = new DocumentWindow(shellsettings::currentTool());
+    auto* docWindow = new DocumentWindow(context_);
     connectDocument(docWindow);
     QMdiSubWindow* window = mdiArea_->addSubWindow(docWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -105,7 +105,6 @@ void MainWindow::connectDocument(DocumentWindow* docWindow)
     });
     connect(docWindow, &DocumentWindow::toolPageRequested, this, [this](int page) { showPage(page); });
     connect(docWindow, &DocumentWindow::activated, this, [this, docWindow] { checkWindowEntry(docWindow->windowId()); });
-    connect(docWindow, &DocumentWindow::deactivated, this, [](int editMode) { shellsettings::setCurrentTool(editMode); });
     connect(docWindow, &QObject::destroyed, this, [this](QObject* gone) {
         documentDestroyed(windowIds_.value(gone, -1));
         windowIds_.remove(gone);
@@ -231,7 +230,8 @@ void MainWindow::fileNew() { openDocument(QString()); }
 
 void MainWindow::fileOpen()
 {
-    const QString path = openFileDialog(this, [this](const QString& chosen) { addRecentFile(chosen); }).trimmed();
+    const QString path
+        = openFileDialog(this, context_, [this](const QString& chosen) { addRecentFile(chosen); }).trimmed();
     if (!path.isEmpty())
         openDocument(path);
 }

@@ -2,7 +2,7 @@
 
 #include "canvas/widgets/DocumentWindow.h"
 #include "model/ItemBody.h"
-#include "shell/ShellSettings.h"
+#include "canvas/EditorContext.h"
 #include "shell/CommandBar.h"
 #include "settings/Preferences.h"
 
@@ -27,7 +27,7 @@ void MainWindow::refreshGridState()
         anchors[0] = h.showAnchorsX, anchors[1] = h.showAnchorsY;
         snap[0] = h.snapX, snap[1] = h.snapY;
     } else {
-        const auto& d = shellsettings::params().defaults;
+        const auto& d = context_.preferences().defaults;
         grid[0] = d.showGridX, grid[1] = d.showGridY;
         anchors[0] = d.showAnchorsX, anchors[1] = d.showAnchorsY;
         snap[0] = d.snapX, snap[1] = d.snapY;

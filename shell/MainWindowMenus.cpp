@@ -1,6 +1,6 @@
 #include "shell/MainWindow.h"
 
-#include "shell/ShellSettings.h"
+#include "canvas/EditorContext.h"
 #include "shell/ZoomSteps.h"
 
 #include <QActionGroup>
@@ -233,11 +233,11 @@ void MainWindow::buildHelpMenu()
     all->setCheckable(true);
     none->setCheckable(true);
     connect(all, &QAction::triggered, this, [this] {
-        shellsettings::setAllHelpSwitches(true);
+        context_.preferences().setAllHelpPages(true);
         refreshHelpMenu();
     });
     connect(none, &QAction::triggered, this, [this] {
-        shellsettings::setAllHelpSwitches(false);
+        context_.preferences().setAllHelpPages(false);
         refreshHelpMenu();
     });
     connect(helpMenu_, &QMenu::aboutToShow, this, &MainWindow::refreshHelpMenu);
@@ -252,8 +252,8 @@ void MainWindow::buildHelpMenu()
 
 void MainWindow::refreshHelpMenu()
 {
-    action(QStringLiteral("hintsShowAll"))->setChecked(shellsettings::allHelpSwitchesOn());
-    action(QStringLiteral("hintsShowNone"))->setChecked(shellsettings::noHelpSwitchOn());
+    action(QStringLiteral("hintsShowAll"))->setChecked(context_.preferences().allHelpPagesOn());
+    action(QStringLiteral("hintsShowNone"))->setChecked(context_.preferences().noHelpPageOn());
 }
 
 void MainWindow::setDocumentCommandsEnabled(bool enabled)

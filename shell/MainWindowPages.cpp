@@ -6,7 +6,7 @@
 #include "panels/ToolPaletteEntry.h"
 #include "shell/NextStepBox.h"
 #include "shell/NextSteps.h"
-#include "shell/ShellSettings.h"
+#include "canvas/EditorContext.h"
 #include "shell/SidePanel.h"
 #include "shell/CommandBar.h"
 
@@ -100,7 +100,7 @@ void MainWindow::showPage(int page, bool skipIfCurrent, bool apply, bool fromHis
         if (docWindow)
             docWindow->setEditMode(editModeOf(page));
         else if (page != pages::kSelect && page != pages::kTextTool)
-            shellsettings::setCurrentTool(editModeOf(page));
+            context_.setCurrentTool(editModeOf(page));
         commandBar_->setPressedTool(toolButtonOf(page));
     }
     setNextSteps({});
@@ -194,7 +194,7 @@ void MainWindow::performNextStep(int number)
     case nextsteps::Action::SelectedOrTool: showPage(selected ? step.page : pages::kSelect); break;
     case nextsteps::Action::HelpOrSelected: {
         const int help = step.helpPage - pages::kHelpFirst;
-        if (help >= 0 && shellsettings::helpSwitch(help) && pageAvailable(step.helpPage))
+        if (help >= 0 && context_.preferences().helpPageOn(help) && pageAvailable(step.helpPage))
             showPage(step.helpPage);
         else
             showPage(selected ? step.page : pages::kSelect);

@@ -1,9 +1,8 @@
 #include "shell/MainWindow.h"
 
 #include "base/UserPrompt.h"
-#include "platform/widgets/DialogServices.h"
 #include "model/RecentFiles.h"
-#include "shell/ShellSettings.h"
+#include "canvas/EditorContext.h"
 
 #include <QFileInfo>
 #include <QMenu>
@@ -15,13 +14,13 @@ const char* const kClearRecent = "Clear the list of recently used files?";
 
 void MainWindow::addRecentFile(const QString& path)
 {
-    recentfiles::add(shellsettings::recentFiles(), path);
+    recentfiles::add(context_.preferences().recentFiles, path);
     rebuildReopenMenu();
 }
 
 void MainWindow::rebuildReopenMenu()
 {
-    const QStringList& entries = shellsettings::recentFiles();
+    const QStringList& entries = context_.preferences().recentFiles;
     bool any = false;
     for (int i = 0; i < recentfiles::kCount; ++i) {
         const QString path = i < entries.size() ? entries[i].trimmed() : QString();
@@ -35,7 +34,7 @@ void MainWindow::rebuildReopenMenu()
 
 void MainWindow::reopen(int index)
 {
-    const QStringList& entries = shellsettings::recentFiles();
+    const QStringList& entries = context_.preferences().recentFiles;
     const QString path = index < entries.size() ? entries[index].trimmed() : QString();
     if (path.isEmpty())
         return;
@@ -43,16 +42,16 @@ void MainWindow::reopen(int index)
         openDocument(path);
         return;
     }
-    DialogServices::prompt().ask(UserPrompt::Kind::Warning, QString::fromLatin1(kCannotFind),
+    context_.prompt().ask(UserPrompt::Kind::Warning, QString::fromLatin1(kCannotFind),
         UserPrompt::Buttons::Cancel);
 }
 
 void MainWindow::clearRecentFiles()
 {
-    const UserPrompt::Answer answer = DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+    const UserPrompt::Answer answer = context_.prompt().ask(UserPrompt::Kind::Confirmation,
         QString::fromLatin1(kClearRecent), UserPrompt::Buttons::YesNo);
     if (answer != UserPrompt::Answer::Yes)
         return;
-    recentfiles::clear(shellsettings::recentFiles());
+    recentfiles::clear(context_.preferences().recentFiles);
     rebuildReopenMenu();
 }

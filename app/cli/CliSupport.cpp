@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 std::unique_ptr<QGuiApplication> startCliApplication(int& argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
@@ -19,17 +21,17 @@ QString optionValue(const QStringList& args, const QString& option)
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
 }
 
-bool applyDpiOption(const QStringList& args)
+bool screenFromOptions(const QStringList& args, ScreenMetrics& screen)
 {
     if (args.contains("--dpi")) {
         bool ok = false;
         const double dpi = optionValue(args, "--dpi").toDouble(&ok);
-        if (!ok || dpi <= 0)
+        if (!ok || !(dpi > 0) || !std::isfinite(dpi))
             return false;
-        setScreenDpi(dpi, dpi);
+        screen = { dpi, dpi };
         return true;
     }
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setScreenDpi(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY());
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        screen = { primary->logicalDotsPerInchX(), primary->logicalDotsPerInchY() };
     return true;
 }

@@ -1,6 +1,7 @@
 #include "app/cli/InfoCommand.h"
 
 #include "app/cli/CliSupport.h"
+#include "canvas/EditorContext.h"
 #include "model/DrawingFile.h"
 #include "model/FieldTable.h"
 #include "model/ItemKinds.h"
@@ -99,23 +100,17 @@ QJsonDocument drawingToJson(const ItemList& list)
     return QJsonDocument(root);
 }
 
-int runInfoCommand(int argc, char** argv)
+int runInfoCommand(const QStringList& args, const EditorContext& context)
 {
-    auto app = startCliApplication(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
     const QString path = optionValue(args, "--info");
     if (path.isEmpty()) {
         std::fputs("usage: tavelle --info FILE [--dpi N] [--force]\n", stderr);
         return 2;
     }
-    if (!applyDpiOption(args)) {
-        std::fputs("tavelle: --dpi needs a positive number\n", stderr);
-        return 2;
-    }
     CliPrompt prompt(args.contains("--force"));
     ItemList list;
     QString error;
-    if (!readDrawing(path, list, prompt, &error)) {
+    if (!readDrawing(path, list, context.screen(), prompt, &error)) {
         std::fprintf(stderr, "tavelle: cannot open %s: %s\n", qPrintable(path), qPrintable(error));
         return 2;
     }

@@ -1,6 +1,7 @@
 #include "app/cli/RenderCommand.h"
 
 #include "app/cli/CliSupport.h"
+#include "canvas/EditorContext.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemRecord.h"
@@ -45,10 +46,8 @@ int fail(int status, const QString& message)
 
 } // namespace
 
-int runRenderCommand(int argc, char** argv)
+int runRenderCommand(const QStringList& args, const EditorContext& context)
 {
-    auto app = startCliApplication(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
     QString file, out;
     double zoom = 1.0;
     if (!parsePaths(args, file, out)) {
@@ -57,14 +56,12 @@ int runRenderCommand(int argc, char** argv)
     }
     if (!parseZoom(args, zoom))
         return fail(2, "--zoom needs a positive number");
-    if (!applyDpiOption(args))
-        return fail(2, "--dpi needs a positive number");
 
     // A file with a wrong signature is not opened: nobody is there to say yes.
     FixedAnswerPrompt prompt(UserPrompt::Answer::No);
     ItemList items;
     QString error;
-    const bool read = readDrawing(file, items, prompt, &error);
+    const bool read = readDrawing(file, items, context.screen(), prompt, &error);
     for (const QString& text : prompt.asked)
         std::fprintf(stderr, "tavelle: %s\n", qPrintable(QString(text).replace('\n', ' ')));
     if (!read)
@@ -75,9 +72,9 @@ int runRenderCommand(int argc, char** argv)
         return fail(2, QString("cannot open %1: no drawing header").arg(file));
     header->header.zoom = zoom;
     recomputeScreenExtent(header->header);
-    refreshItemBoxes(items);
+    refreshItemBoxes(items, context.screen());
     const int width = header->header.screenWidth, height = header->header.screenHeight;
-    const QImage image = paintCanvasImage(items);
+    const QImage image = paintCanvasImage(items, context.screen());
     if (image.isNull())
         return fail(1, QString("cannot paint a canvas of %1 x %2 pixels").arg(width).arg(height));
     if (!image.save(out, "PNG"))

@@ -8,7 +8,7 @@
 #include "canvas/widgets/RulerWidget.h"
 #include "canvas/DocumentPainting.h"
 #include "canvas/DocumentSettings.h"
-#include "canvas/UntitledCounter.h"
+#include "canvas/EditorContext.h"
 #include "canvas/ViewTransform.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
@@ -16,7 +16,6 @@
 #include "model/ItemRecord.h"
 #include "base/UserPrompt.h"
 #include "platform/Bitmap24.h"
-#include "platform/widgets/DialogServices.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -66,14 +65,15 @@ bool keepsTool(int tool)
 
 } // namespace
 
-DocumentWindow::DocumentWindow(int currentTool, QWidget* parent)
+DocumentWindow::DocumentWindow(EditorContext& context, QWidget* parent)
     : QWidget(parent)
+    , context_(context)
     , effects_(std::make_unique<ProgressiveEffects>())
     , canvasBitmap_(std::make_unique<Bitmap24>(1, 1))
 {
     busy_ = true;
     initialised_ = false;
-    editMode_ = keepsTool(currentTool) ? currentTool : 0;
+    editMode_ = keepsTool(context.currentTool()) ? context.currentTool() : 0;
     setObjectName(QStringLiteral("DocumentWindow"));
     setMinimumSize(120, 90);
     createControls();
@@ -154,7 +154,7 @@ void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName
         if (isPictureFileName(fileName)) {
             // The picture dialog takes the picture once it exists; until then
             // the drawing stays empty and the user is told so.
-            DialogServices::prompt().ask(UserPrompt::Kind::Information,
+            context_.prompt().ask(UserPrompt::Kind::Information,
                 QStringLiteral("Inserting pictures is not available yet, so \"%1\" was not opened. "
                                "A new drawing was started instead.")
                     .arg(QFileInfo(fileName.trimmed()).fileName()),
@@ -165,7 +165,7 @@ void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName
     }
     if (!loaded) {
         fileName_.clear();
-        untitledNumber_ = UntitledCounter::take();
+        untitledNumber_ = context_.takeUntitledNumber();
     }
     busy_ = false;
     updateTitle();
@@ -195,7 +195,9 @@ void DocumentWindow::createNewDrawing()
     ItemRecord* h = createHeader(items_);
     h->header.windowId = windowId_;
     h->header.zoom = 1.0;
-    documentsettings::setUpNewHeader(*h, documentsettings::newDrawingDefaults());
+    const Preferences& preferences = context_.preferences();
+    documentsettings::setUpNewHeader(
+        *h, documentsettings::newDrawingDefaults(preferences), preferences, context_.screen());
     recomputeScreenExtent(h->header);
     ItemRecord* grid = createItem(items_, kinds::kGrid);
     makeNewGridlines(h->header, *grid);
@@ -210,12 +212,12 @@ bool DocumentWindow::loadFile(const QString& fileName)
 {
     const QString path = fileName.trimmed();
     QString error;
-    NotingPrompt prompt(DialogServices::prompt());
-    if (!readDrawing(path, items_, prompt, &error)) {
+    NotingPrompt prompt(context_.prompt());
+    if (!readDrawing(path, items_, context_.screen(), prompt, &error)) {
         // A missing file is the caller's to report (the recently used files
         // say "Cannot find the file."); a declined question needs no message.
         if (!prompt.asked && QFileInfo::exists(path)) {
-            DialogServices::prompt().ask(UserPrompt::Kind::Error,
+            context_.prompt().ask(UserPrompt::Kind::Error,
                 QStringLiteral("Cannot open the file \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error),
                 UserPrompt::Buttons::Ok);
         }
@@ -238,7 +240,7 @@ void DocumentWindow::finishLoadedDrawing()
         h->zoom = 1.0;
     emit zoomChanged(h->zoom);
     recomputeScreenExtent(*h);
-    documentpainting::refreshGeometry(items_);
+    documentpainting::refreshGeometry(items_, context_.screen());
     openingPass_ = true;
     originX_ = h->screenMinX;
     originY_ = h->screenMinY;
@@ -256,7 +258,7 @@ void DocumentWindow::updateTitle()
 bool DocumentWindow::saveDocument(bool askNameIfUntitled)
 {
     DocumentFile doc { &items_, fileName_, title(), [this](const QString& p) { emit fileUsed(p); } };
-    if (!::saveDocument(this, doc, askNameIfUntitled))
+    if (!::saveDocument(this, context_, doc, askNameIfUntitled))
         return false;
     fileName_ = doc.path;
     updateTitle();
@@ -266,7 +268,7 @@ bool DocumentWindow::saveDocument(bool askNameIfUntitled)
 bool DocumentWindow::saveDocumentAs()
 {
     DocumentFile doc { &items_, fileName_, title(), [this](const QString& p) { emit fileUsed(p); } };
-    if (!::saveDocumentAs(this, doc))
+    if (!::saveDocumentAs(this, context_, doc))
         return false;
     fileName_ = doc.path;
     updateTitle();
@@ -306,7 +308,7 @@ bool DocumentWindow::askToClose()
         return true;
     if (!fileName_.isEmpty()) {
         const QString name = QFileInfo(fileName_).completeBaseName().trimmed();
-        switch (DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+        switch (context_.prompt().ask(UserPrompt::Kind::Confirmation,
             QStringLiteral("Do you want to save changes to") + QLatin1Char(' ') + name + QLatin1Char('?'),
             UserPrompt::Buttons::YesNoCancel)) {
         case UserPrompt::Answer::Yes:
@@ -317,7 +319,7 @@ bool DocumentWindow::askToClose()
             return false;
         }
     }
-    switch (DialogServices::prompt().ask(UserPrompt::Kind::Confirmation,
+    switch (context_.prompt().ask(UserPrompt::Kind::Confirmation,
         QStringLiteral("Do you want to save the file?"), UserPrompt::Buttons::YesNoCancel)) {
     case UserPrompt::Answer::Yes:
         return saveDocumentAs();
@@ -342,14 +344,14 @@ void DocumentWindow::formActivate()
 
 void DocumentWindow::formDeactivate()
 {
-    emit deactivated(editMode_);
+    context_.setCurrentTool(editMode_);
 }
 
 void DocumentWindow::repaintCanvas(bool withHandles)
 {
     if (destroying_)
         return;
-    documentpainting::paintView(*canvasBitmap_, items_, tileX_, tileY_, openingPass_);
+    documentpainting::paintView(*canvasBitmap_, items_, context_.screen(), tileX_, tileY_, openingPass_);
     image1_->update();
     emit canvasRepainted();
     if (withHandles)
@@ -405,6 +407,6 @@ void DocumentWindow::timer7Timer()
     if (destroying_)
         return;
     ++effectsGeneration_;
-    effects_->start(items_, *canvasBitmap_, tileX_, tileY_);
+    effects_->start(items_, context_.screen(), *canvasBitmap_, tileX_, tileY_);
     effectsStep();
 }

@@ -11,6 +11,7 @@
 
 struct HeaderBody;
 class CanvasImage;
+class EditorContext;
 class DragHint;
 class QScrollBar;
 class RulerWidget;
@@ -24,9 +25,9 @@ class ProgressiveEffects;
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
-    // `currentTool` is the application's current tool; a new window keeps it
-    // only when it is the line tool, the text tool or a shape tool.
-    explicit DocumentWindow(int currentTool = 0, QWidget* parent = nullptr);
+    // The window starts with the context's current tool when that is the line
+    // tool, the text tool or a shape tool.
+    explicit DocumentWindow(EditorContext& context, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
     // Starts a new drawing (empty `fileName`) or loads a file; also
@@ -77,7 +78,8 @@ public:
     void eraseRulerMarks();
 
     // Activation hooks, called by the main window when its document area
-    // activates or leaves this window.
+    // activates or leaves this window. Leaving makes the window's tool the
+    // one the next new window starts with.
     void formActivate();
     void formDeactivate();
 
@@ -105,8 +107,6 @@ signals:
     void toolPageRequested(int page);
     // This window is active; the main window checks its Window menu entry.
     void activated();
-    // This window is left; `editMode` becomes the application's current tool.
-    void deactivated(int editMode);
     // The whole visible canvas was repainted.
     void canvasRepainted();
 
@@ -151,6 +151,7 @@ private:
     void timer7Timer();
     void timer8Timer();
 
+    EditorContext& context_;
     ItemList items_;
     std::int32_t windowId_ = 0;
     int untitledNumber_ = 0;

@@ -9,6 +9,7 @@
 #include "canvas/widgets/RulerWidget.h"
 #include "canvas/DocumentPainting.h"
 #include "canvas/DocumentSettings.h"
+#include "canvas/EditorContext.h"
 #include "canvas/ViewLayout.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemRecord.h"
@@ -231,7 +232,7 @@ void DocumentWindow::redrawRuler(bool horizontal)
         v.bandLength = rulerDragValue_;
     if (mine && (rulerDrag_ == 6 || rulerDrag_ == 7))
         v.bandStart = rulerDragValue_ - (horizontal ? scrollBarX_->value() : scrollBarY_->value());
-    const ScreenMetrics& s = screenMetrics();
+    const ScreenMetrics& s = context_.screen();
     v.ticks = rulerTicks(h->units, h->zoom, horizontal, horizontal ? s.pixelsPerMmX() : s.pixelsPerMmY(),
         horizontal ? s.dpiX : s.dpiY);
     ruler->setImage(paintRuler(v, documentsettings::rulerStyle()));

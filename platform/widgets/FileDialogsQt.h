@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/widgets/FileDialogs.h"
+#include "platform/FileDialogs.h"
 
 // The platform's file dialogs through QFileDialog.
 class FileDialogsQt : public FileDialogs {

@@ -19,8 +19,6 @@ using namespace renderfixture;
 
 class RenderCommand : public testing::Test {
 protected:
-    void SetUp() override { setScreenDpi(96, 96); }
-
     // A 300 x 200 pixel canvas with a vertical gridline at 250, a blue box
     // and a line of text.
     QString writeSample()

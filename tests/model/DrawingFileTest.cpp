@@ -20,17 +20,21 @@
 
 namespace {
 
+constexpr ScreenMetrics kScreen {}; // 96 dpi
+
 class DrawingFileTest : public testing::Test {
 protected:
     QTemporaryDir dir;
     QString path(const QString& name = "drawing.tvle") const { return dir.filePath(name); }
 
-    // Loads bytes from a file; the prompt answers No unless told otherwise.
-    bool load(const FileBuilder& file, ItemList& list, UserPrompt::Answer answer = UserPrompt::Answer::No)
+    // Loads bytes from a file on a 96 dpi screen unless told otherwise; the
+    // prompt answers No unless told otherwise.
+    bool load(const FileBuilder& file, ItemList& list, UserPrompt::Answer answer = UserPrompt::Answer::No,
+        const ScreenMetrics& screen = {})
     {
         prompt = FixedAnswerPrompt(answer);
         file.save(path("made.tvle"));
-        return readDrawing(path("made.tvle"), list, prompt);
+        return readDrawing(path("made.tvle"), list, screen, prompt);
     }
 
     std::vector<ItemRecord*> records(const ItemList& list)
@@ -51,8 +55,8 @@ ItemRecord* addShape(ItemList& list, std::int32_t kind, int points)
     r->body.y1 = 20;
     r->body.x2 = 110;
     r->body.y2 = 70;
-    syncRealCoordinates(r);
-    syncPixelCoordinates(r);
+    syncRealCoordinates(r, kScreen);
+    syncPixelCoordinates(r, kScreen);
     for (int i = 0; i < points; ++i) {
         PointEntry p;
         for (int k = 0; k < 6; ++k)
@@ -77,8 +81,8 @@ TEST_F(DrawingFileTest, RoundTripKeepsEveryLiveRecordAndItsBytes)
     ItemRecord* line = createItem(list, kinds::kLine);
     line->body.x2 = 300;
     line->body.lineColor = 0x123456;
-    syncRealCoordinates(line);
-    syncPixelCoordinates(line);
+    syncRealCoordinates(line, kScreen);
+    syncPixelCoordinates(line, kScreen);
     ItemRecord* pattern = createItem(list, -1);
     pattern->body.recordClass = kinds::kClassPattern;
     writeAt<double>(pattern->bytes, overlay::kPatternLengths, 2.5);
@@ -90,14 +94,14 @@ TEST_F(DrawingFileTest, RoundTripKeepsEveryLiveRecordAndItsBytes)
     setText(store, u"/pictures/cat.jpg");
     ItemRecord* clip = createItem(list, kinds::kClip);
     clip->body.pictureId = 99;
-    syncRealCoordinates(clip);
-    syncPixelCoordinates(clip);
+    syncRealCoordinates(clip, kScreen);
+    syncPixelCoordinates(clip, kScreen);
 
     ASSERT_TRUE(writeDrawing(path(), list));
     EXPECT_FALSE(isModified(list));
 
     ItemList loaded;
-    ASSERT_TRUE(readDrawing(path(), loaded, prompt));
+    ASSERT_TRUE(readDrawing(path(), loaded, kScreen, prompt));
     EXPECT_TRUE(prompt.asked.isEmpty());
     const auto before = records(list);
     const auto after = records(loaded);
@@ -147,7 +151,7 @@ TEST_F(DrawingFileTest, LeavesOutWhatIsNotLive)
 
     ASSERT_TRUE(writeDrawing(path(), list));
     ItemList loaded;
-    ASSERT_TRUE(readDrawing(path(), loaded, prompt));
+    ASSERT_TRUE(readDrawing(path(), loaded, kScreen, prompt));
     std::vector<std::int32_t> kindsLoaded;
     for (ItemRecord& r : loaded)
         kindsLoaded.push_back(r.body.kind);
@@ -155,7 +159,7 @@ TEST_F(DrawingFileTest, LeavesOutWhatIsNotLive)
 
     clip->body.hidden = 0;
     ASSERT_TRUE(writeDrawing(path(), list));
-    ASSERT_TRUE(readDrawing(path(), loaded, prompt));
+    ASSERT_TRUE(readDrawing(path(), loaded, kScreen, prompt));
     EXPECT_NE(findPictureStore(loaded, 5), nullptr) << "one live clip keeps its picture";
 }
 
@@ -181,7 +185,7 @@ TEST_F(DrawingFileTest, LegacyTextTailsAreSkippedAndNotWrittenAgain)
     ASSERT_TRUE(writeDrawing(path(), list));
     EXPECT_EQ(QFileInfo(path()).size(), 3 * kBodySize + 4);
     ItemList again;
-    ASSERT_TRUE(readDrawing(path(), again, prompt));
+    ASSERT_TRUE(readDrawing(path(), again, kScreen, prompt));
     const auto reloaded = records(again);
     ASSERT_EQ(reloaded.size(), 3u);
     EXPECT_EQ(reloaded[1]->body.legacyTail1Length, 0);
@@ -219,7 +223,7 @@ TEST_F(DrawingFileTest, MissingFileOrEmptyPathLeavesTheListAlone)
     createHeader(list);
     createItem(list, kinds::kLine);
     for (const QString& p : { QString(), QString("   "), path("absent.tvle") })
-        EXPECT_FALSE(readDrawing(p, list, prompt));
+        EXPECT_FALSE(readDrawing(p, list, kScreen, prompt));
     EXPECT_EQ(countRecords(list), 2);
 }
 
@@ -346,7 +350,7 @@ TEST_F(DrawingFileTest, VeryLongTextIsCutToWhatTheReaderAccepts)
     createItem(list, kinds::kLine);
     ASSERT_TRUE(writeDrawing(path(), list));
     ItemList loaded;
-    ASSERT_TRUE(readDrawing(path(), loaded, prompt));
+    ASSERT_TRUE(readDrawing(path(), loaded, kScreen, prompt));
     const auto r = records(loaded);
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(textLength(r[1]), kMaxStoredTextUnits);
@@ -354,7 +358,7 @@ TEST_F(DrawingFileTest, VeryLongTextIsCutToWhatTheReaderAccepts)
 
     setText(text, std::u16string(kMaxStoredTextUnits - 1, u'x') + u"\U0001F600");
     ASSERT_TRUE(writeDrawing(path(), list));
-    ASSERT_TRUE(readDrawing(path(), loaded, prompt));
+    ASSERT_TRUE(readDrawing(path(), loaded, kScreen, prompt));
     EXPECT_EQ(textLength(records(loaded)[1]), kMaxStoredTextUnits - 1) << "a surrogate pair is not split";
 }
 
@@ -415,6 +419,8 @@ TEST_F(DrawingFileTest, KeptHistoryIsNotRenumbered)
 
 TEST_F(DrawingFileTest, LoadingRescalesToTheScreen)
 {
+    // A millimetre drawing at zoom 2, 100 mm wide, with a line saved on a
+    // 96 dpi screen 10 pixels from the left and 20 from the top.
     FileBuilder file;
     file.record(kinds::kHeader, [](ItemBody& b) {
         auto& h = reinterpret_cast<HeaderBody&>(b);
@@ -424,42 +430,30 @@ TEST_F(DrawingFileTest, LoadingRescalesToTheScreen)
         h.zoom = 2;
     });
     file.record(kinds::kLine, [](ItemBody& b) {
-        b.posX1 = 10 * 96 / 25.4; // 10 pixels on a 96 dpi screen
+        b.posX1 = 10 * 96 / 25.4;
         b.posY2 = 20 * 96 / 25.4;
     });
-    ItemList list;
-    ASSERT_TRUE(load(file, list));
-    const HeaderBody& h = findHeader(list)->header;
-    EXPECT_NEAR(h.pixelsPerUnitX, screenMetrics().pixelsPerMmX(), 1e-12);
-    EXPECT_EQ(h.screenWidth, roundEven(100 * screenMetrics().pixelsPerMmX() * 2));
-    const ItemRecord* line = findFirstOfKind(list, kinds::kLine);
-    EXPECT_EQ(line->body.x1, roundEven(10 * 96 / 25.4 / screenMetrics().pixelsPerMmX()));
-}
-
-} // namespace
-
-namespace {
-
-// Values at the ends of the integer range once overflowed while the header's
-// extent and the gridline anchors were worked out (the sanitizer build shows it).
-TEST_F(DrawingFileTest, ExtremeHeaderAndGridValuesSaturate)
-{
-    FileBuilder file;
-    file.record(kinds::kHeader, [](ItemBody& b) {
-            auto& h = reinterpret_cast<HeaderBody&>(b);
-            h.canvasLeft = 2e9;
-            h.canvasWidth = 2e9;
-        })
-        .record(kinds::kGrid, [](ItemBody& b) { b.tailLength = 16; })
-        .int32(1).int32(INT32_MAX)
-        .int32(2).int32(INT32_MIN);
-    ItemList list;
-    ASSERT_TRUE(load(file, list));
-    EXPECT_EQ(findHeader(list)->header.screenX2, INT32_MAX);
-    const ItemRecord* grid = findFirstOfKind(list, kinds::kGrid);
-    ASSERT_EQ(grid->gridListX.size(), 1u);
-    EXPECT_EQ(grid->gridListX[0].right, INT32_MAX);
-    EXPECT_EQ(grid->gridListY[0].top, INT32_MIN);
+    struct Case {
+        double dpi;
+        double pixelsPerMm; // dpi / 25.4
+        int screenWidth; // 100 mm x pixels per mm x zoom 2, rounded
+        int x1, y2; // the stored positions over this screen's pixels per mm, rounded
+    };
+    const Case cases[] = {
+        { 96, 3.7795275591, 756, 10, 20 },
+        { 144, 5.6692913386, 1134, 7, 13 }, // 6.67 and 13.33
+        { 48, 1.8897637795, 378, 20, 40 },
+    };
+    for (const Case& c : cases) {
+        ItemList list;
+        ASSERT_TRUE(load(file, list, UserPrompt::Answer::No, { c.dpi, c.dpi }));
+        const HeaderBody& h = findHeader(list)->header;
+        EXPECT_NEAR(h.pixelsPerUnitX, c.pixelsPerMm, 1e-9) << c.dpi;
+        EXPECT_EQ(h.screenWidth, c.screenWidth) << c.dpi;
+        const ItemRecord* line = findFirstOfKind(list, kinds::kLine);
+        EXPECT_EQ(line->body.x1, c.x1) << c.dpi;
+        EXPECT_EQ(line->body.y2, c.y2) << c.dpi;
+    }
 }
 
 } // namespace

@@ -204,11 +204,11 @@ TEST(CopyItem, CopiesWhatTheRecordIsAndResetsItsHistoryPlace)
     child->body.lineColor = 77;
 
     ItemList target;
-    ItemRecord* copy = copyItem(target, *clip);
+    ItemRecord* copy = copyItem(target, *clip, ScreenMetrics {});
     const ItemBody& b = copy->body;
     EXPECT_EQ(b.x1, 11);
     EXPECT_EQ(b.y2, -4);
-    EXPECT_DOUBLE_EQ(b.posX1, 11 * screenMetrics().pixelsPerMmX());
+    EXPECT_DOUBLE_EQ(b.posX1, 11 * 96 / 25.4);
     EXPECT_EQ(b.historyState, 1);
     EXPECT_EQ(b.replacesStep, 0);
     EXPECT_EQ(b.editBatch, 0);
@@ -242,8 +242,8 @@ TEST(Coordinates, RoundClipExtentFromCentreAndRim)
     r.body.y1 = 10;
     r.body.x2 = 13;
     r.body.y2 = 14;
-    syncRealCoordinates(&r);
-    syncPixelCoordinates(&r);
+    syncRealCoordinates(&r, ScreenMetrics {});
+    syncPixelCoordinates(&r, ScreenMetrics {});
     EXPECT_EQ(r.body.minX, 5);
     EXPECT_EQ(r.body.maxX, 15);
     EXPECT_EQ(r.body.spanX, 10);
@@ -278,9 +278,9 @@ TEST(Coordinates, PixelsComeBackFromRealsOnTheSameScreen)
     r.body.y1 = 123;
     r.body.x2 = 4001;
     r.body.y2 = 0;
-    syncRealCoordinates(&r);
+    syncRealCoordinates(&r, ScreenMetrics {});
     r.body.x1 = r.body.y1 = r.body.x2 = r.body.y2 = 0;
-    syncPixelCoordinates(&r);
+    syncPixelCoordinates(&r, ScreenMetrics {});
     EXPECT_EQ(r.body.x1, -7);
     EXPECT_EQ(r.body.y1, 123);
     EXPECT_EQ(r.body.x2, 4001);

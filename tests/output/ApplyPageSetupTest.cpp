@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr ScreenMetrics kScreen {}; // 96 dpi
+
 struct Drawing {
     ItemList list;
     ItemRecord* header = createHeader(list);
@@ -35,7 +37,7 @@ TEST(ApplyPageSetup, CanvasFollowsTheCardForCardTypesAndThePaperOtherwise)
         p.current().rowFold = c.rowFold;
         p.current().columnFold = c.columnFold;
         Drawing d;
-        ASSERT_TRUE(applyPageSetup(*d.header, p, c.type, 5, 6));
+        ASSERT_TRUE(applyPageSetup(*d.header, p, c.type, 5, 6, kScreen));
         const HeaderBody& h = d.header->header;
         const miry_t& m = p.current();
         if (designtypes::isCardFamily(c.type)) {
@@ -47,7 +49,7 @@ TEST(ApplyPageSetup, CanvasFollowsTheCardForCardTypesAndThePaperOtherwise)
         }
         EXPECT_EQ(h.designType, c.type);
         EXPECT_EQ(h.units, units::kMillimetres);
-        EXPECT_DOUBLE_EQ(h.pixelsPerUnitX, screenMetrics().pixelsPerMmX());
+        EXPECT_DOUBLE_EQ(h.pixelsPerUnitX, 96 / 25.4);
         EXPECT_DOUBLE_EQ(h.gridDensityX, 5);
         EXPECT_DOUBLE_EQ(h.gridDensityY, 6);
         EXPECT_EQ(getText(d.header), pageSetupText(m));
@@ -67,7 +69,7 @@ TEST(ApplyPageSetup, TextsThatDoNotParseKeepTheOldValues)
     p.current().leftMargin = "a lot";
     p.current().rows = "two";
     p.current().columns = "4";
-    ASSERT_TRUE(applyPageSetup(*d.header, p, designtypes::kIllustrations, 1, 1));
+    ASSERT_TRUE(applyPageSetup(*d.header, p, designtypes::kIllustrations, 1, 1, kScreen));
     EXPECT_DOUBLE_EQ(h.paperWidth, 8.5);
     EXPECT_DOUBLE_EQ(h.leftMargin, 7);
     EXPECT_EQ(h.rows, 3);
@@ -79,12 +81,12 @@ TEST(ApplyPageSetup, ChangingUnitsKeepsTheCanvasOriginOnScreen)
     Drawing d;
     HeaderBody& h = d.header->header;
     h.units = units::kMillimetres;
-    setPixelsPerUnit(h);
+    setPixelsPerUnit(h, kScreen);
     h.canvasLeft = 25.4;
     h.canvasTop = 50.8;
     pageset_t p = factoryPageSetup(designtypes::kPostcards, units::kInches);
     p.units = units::kInches;
-    ASSERT_TRUE(applyPageSetup(*d.header, p, designtypes::kPostcards, 1, 1));
+    ASSERT_TRUE(applyPageSetup(*d.header, p, designtypes::kPostcards, 1, 1, kScreen));
     EXPECT_NEAR(h.canvasLeft, 1.0, 1e-9);
     EXPECT_NEAR(h.canvasTop, 2.0, 1e-9);
 }
@@ -95,7 +97,7 @@ TEST(ApplyPageSetup, RefusesUnknownUnits)
     const HeaderBody before = d.header->header;
     pageset_t p;
     p.units = 0;
-    EXPECT_FALSE(applyPageSetup(*d.header, p, designtypes::kLabels, 1, 1));
+    EXPECT_FALSE(applyPageSetup(*d.header, p, designtypes::kLabels, 1, 1, kScreen));
     EXPECT_EQ(std::memcmp(&before, &d.header->header, sizeof before), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "GeometryTestSupport.h"
 
+#include "base/ScreenMetrics.h"
 #include "render/Geometry.h"
 #include "render/ShapeConstruction.h"
 
@@ -306,7 +307,7 @@ TEST(ShapeBox, GrowsTheOutlineBoxByTheHandleMargin)
     };
     for (const Case& c : cases) {
         c.item->body.penWidth = c.penWidth;
-        shapeBox(*c.item);
+        shapeBox(*c.item, ScreenMetrics {});
         const ItemBody& b = c.item->body;
         EXPECT_EQ(b.x1, c.left) << c.name;
         EXPECT_EQ(b.y1, c.top) << c.name;
@@ -323,7 +324,7 @@ TEST(ShapeBox, CurveBoxHoldsItsControlPoints)
     ItemRecord* curve = addShape(list, kinds::kCurve, { { 0, 0 }, { 100, 0 } });
     curve->pointList[0].set(2, 30, -70);
     curve->pointList[0].set(3, 70, 90);
-    shapeBox(*curve);
+    shapeBox(*curve, ScreenMetrics {});
     EXPECT_EQ(curve->body.minY, -74);
     EXPECT_EQ(curve->body.maxY, 94);
 }

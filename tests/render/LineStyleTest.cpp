@@ -13,14 +13,13 @@
 
 namespace {
 
+constexpr ScreenMetrics kScreen {}; // 96 dpi
 constexpr std::uint32_t kWhite = 0xffffff;
 constexpr std::int32_t kRed = 0x0000ff;
 constexpr std::int32_t kBlue = 0xff0000;
 
 class LineStyle : public ::testing::Test {
 protected:
-    void SetUp() override { setScreenDpi(96, 96); }
-
     ItemRecord* line(int pattern, double weight, double outline = 0.0, std::int32_t fill = -2)
     {
         ItemRecord* r = createItem(drawing, kinds::kLine);
@@ -29,7 +28,7 @@ protected:
         r->body.outlineWeight = outline;
         r->body.fillColor = fill;
         r->body.lineColor = kRed;
-        r->body.penWidth = weightToPixels(1, weight);
+        r->body.penWidth = weightToPixels(1, weight, kScreen);
         r->body.surface = 0;
         return r;
     }
@@ -57,7 +56,7 @@ protected:
         Bitmap24 b(240, 160);
         b.fill(kWhite);
         DrawSurface surface(b);
-        drawLine(surface, *item, s, e, buildDashList(*item, drawing, zoom), zoom);
+        drawLine(surface, *item, s, e, buildDashList(*item, drawing, zoom, kScreen), zoom, kScreen);
         return b;
     }
 
@@ -72,7 +71,7 @@ TEST_F(LineStyle, WeightToPixelsNeverGoesBelowTheRoundedZoom)
     } cases[] = { { 1, 0.0, 1 }, { 1, 0.5, 2 }, { 1, 1.0, 4 }, { 1, 3.0, 11 }, { 3, 0.1, 3 }, { 2, 3.0, 23 },
         { 0.5, 1.0, 2 } };
     for (const Case& c : cases)
-        EXPECT_EQ(weightToPixels(c.zoom, c.mm), c.pixels) << c.zoom << " x " << c.mm;
+        EXPECT_EQ(weightToPixels(c.zoom, c.mm, kScreen), c.pixels) << c.zoom << " x " << c.mm;
 }
 
 TEST_F(LineStyle, DashListsScaleWithWeightAndZoom)
@@ -109,7 +108,7 @@ TEST_F(LineStyle, DashListsScaleWithWeightAndZoom)
     };
     for (const Case& c : cases) {
         ItemRecord* item = line(c.pattern, c.weight);
-        EXPECT_EQ(lengthsOf(buildDashList(*item, drawing, c.zoom)), c.lengths) << c.name;
+        EXPECT_EQ(lengthsOf(buildDashList(*item, drawing, c.zoom, kScreen)), c.lengths) << c.name;
     }
 }
 

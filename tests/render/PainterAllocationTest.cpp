@@ -68,8 +68,8 @@ TEST(PainterAllocation, PlainShapesAndLinesPaintWithoutAllocating)
     plain.push_back(addLine(items, { 10, 10 }, { 200, 50 }, 0, 0, 0.0));
     Bitmap24 bitmap(400, 400);
     DrawSurface surface(bitmap);
-    PaintResources resources(items);
-    PaintTarget target = PaintTarget::screen(surface, &items, 1.0, 0, 0);
+    PaintResources resources(items, kScreen);
+    PaintTarget target = PaintTarget::screen(surface, &items, kScreen, 1.0, 0, 0);
     target.resources = &resources;
     for (const ItemRecord* item : plain)
         paintItemOn(target, *item); // lets buffers grow

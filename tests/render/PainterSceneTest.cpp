@@ -169,7 +169,7 @@ TEST(PainterScene, TextLinesGrowUpwardFromTheStoredBaseline)
         // Three lines, only the first with ink: it must lie two steps up.
         Scene s;
         ItemRecord* t = addText(s.items, u"IIII\u2028\u2028", k.s, k.e, k.angle);
-        const int h = lineHeight(*t);
+        const int h = lineHeight(*t, kScreen);
         s.bitmap.fill(kWhite);
         paintItem(s.view, *t, false);
         int sx = 0, sy = 0, n = 0;
@@ -207,7 +207,7 @@ TEST(PainterScene, BitmapTargetsUseScaleAndPixelOrigin)
     ItemRecord* box = addBox(items, { 10, 10 }, { 20, 20 }, 0x0000FF);
     Bitmap24 bitmap(100, 100);
     bitmap.fill(kWhite);
-    renderItemToBitmap(bitmap, *box, items, 5, -10, 2.0, 3.0);
+    renderItemToBitmap(bitmap, *box, items, kScreen, 5, -10, 2.0, 3.0);
     EXPECT_EQ(bitmap.pixel(26, 21), 0x0000FFu); // x 10 -> 25, y 10 -> 20
     EXPECT_EQ(bitmap.pixel(44, 49), 0x0000FFu); // x 20 -> 45, y 20 -> 50
     EXPECT_EQ(bitmap.pixel(23, 35), kWhite);
@@ -284,7 +284,7 @@ TEST(PainterScene, CanvasImageIsPaintedTileByTile)
     addGrid(items, { 1700 }, {});
     addBox(items, { 1580, 20 }, { 1620, 60 }, 0x0000FF);
     addBox(items, { 1900, 20 }, { 1990, 60 }, 0x00FF00);
-    const QImage image = paintCanvasImage(items);
+    const QImage image = paintCanvasImage(items, kScreen);
     ASSERT_EQ(image.size(), QSize(2000, 100));
     for (int x = 1581; x < 1620; ++x)
         ASSERT_EQ(image.pixelColor(x, 40), QColor(255, 0, 0)) << x;
@@ -297,12 +297,12 @@ TEST(PainterScene, CanvasImageRefusesEmptyAndHugeCanvases)
 {
     ItemList empty;
     addHeader(empty, 0, 100);
-    EXPECT_TRUE(paintCanvasImage(empty).isNull());
+    EXPECT_TRUE(paintCanvasImage(empty, kScreen).isNull());
     ItemList huge;
     addHeader(huge, 100000, 100000);
-    EXPECT_TRUE(paintCanvasImage(huge).isNull());
+    EXPECT_TRUE(paintCanvasImage(huge, kScreen).isNull());
     ItemList none;
-    EXPECT_TRUE(paintCanvasImage(none).isNull());
+    EXPECT_TRUE(paintCanvasImage(none, kScreen).isNull());
 }
 
 TEST(PainterScene, LightDirectionBeyondTheFourReadsAsTopLeft)

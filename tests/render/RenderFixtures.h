@@ -4,6 +4,7 @@
 // items with their points, stacking positions and boxes set as the editor
 // sets them.
 
+#include "base/ScreenMetrics.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
@@ -18,12 +19,15 @@
 
 namespace renderfixture {
 
+// The screen the fixtures' coordinates are measured in: 96 dpi.
+inline constexpr ScreenMetrics kScreen {};
+
 inline ItemRecord* addHeader(ItemList& list, double width = 400, double height = 300, double zoom = 1.0)
 {
     ItemRecord* h = createHeader(list);
     HeaderBody& b = h->header;
     b.units = units::kPixels;
-    setPixelsPerUnit(b);
+    setPixelsPerUnit(b, kScreen);
     b.canvasWidth = width;
     b.canvasHeight = height;
     b.zoom = zoom;
@@ -48,7 +52,7 @@ inline ItemRecord* addShape(ItemList& list, std::int32_t kind, std::initializer_
     r->body.sides = 5;
     if (kind == kinds::kCurve)
         placeControlPoints(*r);
-    shapeBox(*r);
+    shapeBox(*r, kScreen);
     placeOnTop(list, r);
     return r;
 }
@@ -78,7 +82,7 @@ inline ItemRecord* addLine(ItemList& list, QPoint a, QPoint b, std::int32_t colo
     r->body.maxX = std::max(a.x(), b.x()) + margin;
     r->body.minY = std::min(a.y(), b.y()) - margin;
     r->body.maxY = std::max(a.y(), b.y()) + margin;
-    syncRealCoordinates(r);
+    syncRealCoordinates(r, kScreen);
     placeOnTop(list, r);
     return r;
 }
@@ -96,8 +100,8 @@ inline ItemRecord* addText(ItemList& list, const std::u16string& text, QPoint s,
     r->body.textAngle = angle;
     r->body.textColor = colour;
     r->body.justification = std::uint8_t(justification);
-    syncRealCoordinates(r);
-    textBox(*r);
+    syncRealCoordinates(r, kScreen);
+    textBox(*r, kScreen);
     placeOnTop(list, r);
     return r;
 }

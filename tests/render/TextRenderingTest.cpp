@@ -15,7 +15,7 @@ struct Metrics {
 
 Metrics metricsAtZoomOne(const ItemRecord& item)
 {
-    const TextFont f(makeTextFont(item, 1.0));
+    const TextFont f(makeTextFont(item, 1.0), 96.0);
     return { f.ascent(), f.descent(), f.externalLeading() };
 }
 
@@ -60,10 +60,10 @@ TEST(TextRendering, LineWidthIsTheWidthAtZoomOne)
 {
     ItemList list;
     ItemRecord* t = addText(list, u"x", { 0, 0 }, { 10, 0 });
-    const int w1 = lineWidth(*t, u"Hello world", 1.0);
+    const int w1 = lineWidth(*t, u"Hello world", 1.0, ScreenMetrics {});
     EXPECT_GT(w1, 40);
-    EXPECT_NEAR(lineWidth(*t, u"Hello world", 4.0), w1, 3); // hinting differs a little per size
-    EXPECT_EQ(lineWidth(*t, u"", 1.0), 0);
+    EXPECT_NEAR(lineWidth(*t, u"Hello world", 4.0, ScreenMetrics {}), w1, 3); // hinting differs a little per size
+    EXPECT_EQ(lineWidth(*t, u"", 1.0, ScreenMetrics {}), 0);
 }
 
 // The box stands on the descent line below the stored baseline and holds all
@@ -110,7 +110,7 @@ TEST(TextRendering, JustificationMovesTheStartAlongTheBaseline)
 {
     ItemList list;
     ItemRecord* t = addText(list, u"x", { 0, 0 }, { 1, 0 });
-    const TextFont font(makeTextFont(*t, 1.0));
+    const TextFont font(makeTextFont(*t, 1.0), 96.0);
     const std::u16string_view line = u"Tavelle";
     const int w = font.textWidth(line);
     const int a = font.ascent();
@@ -134,7 +134,7 @@ TEST(TextRendering, JustificationMovesTheStartAlongTheBaseline)
         t->body.justification = std::uint8_t(c.justification);
         t->body.textAngle = c.angle;
         t->body.x2 = c.baseline;
-        const TextFont f(makeTextFont(*t, 1.0));
+        const TextFont f(makeTextFont(*t, 1.0), 96.0);
         EXPECT_EQ(textOrigin(*t, f, line, { 10, 50 }, 1.0), c.expected)
             << "justification " << c.justification << " baseline " << c.baseline << " angle " << c.angle;
     }

@@ -5,7 +5,6 @@
 
 #include "canvas/widgets/CanvasImage.h"
 #include "canvas/widgets/RulerWidget.h"
-#include "canvas/UntitledCounter.h"
 #include "model/ItemBody.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
@@ -23,8 +22,8 @@ using DocumentWindowUi = DocumentWindowFixture;
 TEST_F(DocumentWindowUi, NewDrawingTakesTheSettingsForNewFiles)
 {
     canvasForNewDrawings(1, 50, 40, 400, 200);
-    params->defaults.pixels.gridDensityX = 25;
-    params->defaults.pixels.gridDensityY = 50;
+    params.defaults.pixels.gridDensityX = 25;
+    params.defaults.pixels.gridDensityY = 50;
     auto w = newWindow();
     const HeaderBody* h = w->header();
     ASSERT_NE(h, nullptr);
@@ -54,8 +53,8 @@ TEST_F(DocumentWindowUi, NewDrawingTakesThePageSetupOfTheDefaultDesignType)
     };
     for (const Case c : { Case { designtypes::kBusinessCards, 4 }, Case { -designtypes::kBusinessCards, -4 } }) {
         SCOPED_TRACE(c.defaultType);
-        params->defaultDesignType = c.defaultType;
-        pageset_t& cards = pageSetupOf(params->pageSetups, designtypes::kBusinessCards);
+        params.defaultDesignType = c.defaultType;
+        pageset_t& cards = pageSetupOf(params.pageSetups, designtypes::kBusinessCards);
         cards.units = units::kInches;
         cards.current().cardWidth = "3 1/2";
         cards.current().cardHeight = "2";
@@ -85,7 +84,7 @@ TEST_F(DocumentWindowUi, UntitledNumbersKeepCountingAfterAWindowCloses)
     second->initDocument(7, testpaths::scratchDir() + "/missing.tvle");
     EXPECT_EQ(second->untitledNumber(), n + 2);
     EXPECT_TRUE(second->fileName().isEmpty());
-    EXPECT_EQ(UntitledCounter::last(), n + 2);
+    EXPECT_EQ(context.lastUntitledNumber(), n + 2);
 }
 
 TEST_F(DocumentWindowUi, PictureFileNamesMakeAnUntitledDrawing)
@@ -107,7 +106,7 @@ TEST_F(DocumentWindowUi, OpensASavedDrawingWithItsZoom)
     dialogs.queueAnswer(path);
     ASSERT_TRUE(w->saveDocumentAs());
 
-    auto other = std::make_unique<DocumentWindow>(0);
+    auto other = std::make_unique<DocumentWindow>(context);
     other->resize(600, 300);
     QSignalSpy zooms(other.get(), &DocumentWindow::zoomChanged);
     other->initDocument(555, path);
@@ -177,23 +176,23 @@ TEST_F(DocumentWindowUi, MouseMarksOnTheRulersComeAndGo)
 
 TEST_F(DocumentWindowUi, ActivationReportsZoomAndToolAndLeavingHandsBackTheTool)
 {
-    EXPECT_EQ(DocumentWindow(105).editMode(), 105); // shape tools carry over to a new window
-    EXPECT_EQ(DocumentWindow(20).editMode(), 0); // other pages do not
+    context.setCurrentTool(105);
+    EXPECT_EQ(DocumentWindow(context).editMode(), 105); // shape tools carry over to a new window
+    context.setCurrentTool(20);
+    EXPECT_EQ(DocumentWindow(context).editMode(), 0); // other pages do not
 
     auto w = newWindow();
     w->applyZoom(1.5);
     w->setEditMode(31);
     QSignalSpy zooms(w.get(), &DocumentWindow::zoomChanged);
     QSignalSpy pages(w.get(), &DocumentWindow::toolPageRequested);
-    QSignalSpy left(w.get(), &DocumentWindow::deactivated);
     w->formActivate();
     ASSERT_EQ(zooms.count(), 1);
     EXPECT_EQ(zooms[0].at(0).toDouble(), 1.5);
     EXPECT_TRUE(QTest::qWaitFor([&] { return pages.count() == 1; }, 2000));
     EXPECT_EQ(pages[0].at(0).toInt(), 300); // the text tool's panel
     w->formDeactivate();
-    ASSERT_EQ(left.count(), 1);
-    EXPECT_EQ(left[0].at(0).toInt(), 31);
+    EXPECT_EQ(context.currentTool(), 31);
 }
 
 TEST_F(DocumentWindowUi, DecliningAFileWithAWrongSignatureLeavesAnUntitledDrawingWithoutFurtherMessages)

@@ -1,5 +1,6 @@
 #include "DocumentWindowFixture.h"
 
+#include "canvas/DocumentSettings.h"
 #include "canvas/FileCommands.h"
 #include "model/DrawingHeader.h"
 #include "support/TestPaths.h"
@@ -43,7 +44,7 @@ QByteArray contentsOf(const QString& path)
 TEST_F(FileCommand, OpenDialogUsesTheDrawingFilterAndRemembersTheFolder)
 {
     dialogs.queueAnswer(folder + "/picked.tvle");
-    const QString path = openFileDialog(nullptr, [this](const QString& p) { recent << p; });
+    const QString path = openFileDialog(nullptr, context, [this](const QString& p) { recent << p; });
     EXPECT_EQ(path, folder + "/picked.tvle");
     ASSERT_EQ(dialogs.calls.size(), 1);
     const FileDialogs::Request& r = dialogs.calls[0].request;
@@ -53,10 +54,10 @@ TEST_F(FileCommand, OpenDialogUsesTheDrawingFilterAndRemembersTheFolder)
     EXPECT_EQ(r.defaultSuffix, QStringLiteral("tvle"));
     EXPECT_EQ(qtFilterList(r.filter), (QStringList { "All files (*)", "Tavelle files (*.tvle)" }));
     EXPECT_EQ(recent, QStringList { path });
-    EXPECT_EQ(documentsettings::documentFolder(), folder);
+    EXPECT_EQ(documentsettings::documentFolder(params), folder);
 
     // The next Open starts in that folder with the last file opened.
-    openFileDialog(nullptr);
+    openFileDialog(nullptr, context);
     EXPECT_EQ(dialogs.calls[1].request.folder, folder);
     EXPECT_EQ(dialogs.calls[1].request.initialName, path);
 }
@@ -65,7 +66,7 @@ TEST_F(FileCommand, SaveAsAddsTheDefaultExtension)
 {
     DocumentFile d = document();
     dialogs.queueAnswer(folder + "/plain");
-    ASSERT_TRUE(saveDocumentAs(nullptr, d));
+    ASSERT_TRUE(saveDocumentAs(nullptr, context, d));
     EXPECT_EQ(d.path, folder + "/plain.tvle");
     EXPECT_TRUE(QFile::exists(d.path));
     EXPECT_EQ(recent, QStringList { d.path });
@@ -84,7 +85,7 @@ TEST_F(FileCommand, SaveAsOntoAnExistingFileAnsweredNoWritesNothing)
     setModified(items, true);
     dialogs.queueAnswer(other);
     prompt.queueAnswer(UserPrompt::Answer::No);
-    EXPECT_FALSE(saveDocumentAs(nullptr, d));
+    EXPECT_FALSE(saveDocumentAs(nullptr, context, d));
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_EQ(prompt.asked[0].text, QStringLiteral("Replace the existing file?"));
     EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::YesNo);
@@ -95,7 +96,7 @@ TEST_F(FileCommand, SaveAsOntoAnExistingFileAnsweredNoWritesNothing)
     // Yes replaces it.
     dialogs.queueAnswer(other);
     prompt.queueAnswer(UserPrompt::Answer::Yes);
-    EXPECT_TRUE(saveDocumentAs(nullptr, d));
+    EXPECT_TRUE(saveDocumentAs(nullptr, context, d));
     EXPECT_NE(contentsOf(other), QByteArray("keep me"));
     EXPECT_EQ(d.path, other);
 }
@@ -104,12 +105,12 @@ TEST_F(FileCommand, SaveWritesInPlaceWithoutADialog)
 {
     DocumentFile d = document();
     dialogs.queueAnswer(folder + "/place.tvle");
-    ASSERT_TRUE(saveDocument(nullptr, d, false)); // untitled: Save As
+    ASSERT_TRUE(saveDocument(nullptr, context, d, false)); // untitled: Save As
     EXPECT_EQ(dialogs.calls.size(), 1);
     EXPECT_TRUE(dialogs.calls[0].request.initialName.isEmpty());
     recent.clear();
     setModified(items, true);
-    ASSERT_TRUE(saveDocument(nullptr, d, false));
+    ASSERT_TRUE(saveDocument(nullptr, context, d, false));
     EXPECT_EQ(dialogs.calls.size(), 1); // no second dialog
     EXPECT_TRUE(recent.isEmpty()); // saving in place leaves the recent list alone
     EXPECT_FALSE(isModified(items));
@@ -118,7 +119,7 @@ TEST_F(FileCommand, SaveWritesInPlaceWithoutADialog)
 TEST_F(FileCommand, SavingAnUntitledDrawingAtExitProposesItsTitle)
 {
     DocumentFile d = document();
-    EXPECT_FALSE(saveDocument(nullptr, d, true)); // dialog cancelled
+    EXPECT_FALSE(saveDocument(nullptr, context, d, true)); // dialog cancelled
     ASSERT_EQ(dialogs.calls.size(), 1);
     EXPECT_EQ(dialogs.calls[0].request.initialName, QStringLiteral("Untitled 3"));
     EXPECT_EQ(dialogs.calls[0].request.title, QStringLiteral("Save As"));
@@ -131,7 +132,7 @@ TEST_F(FileCommand, AFailedWriteNamesTheFileKeepsTheDrawingModifiedAndIsNotDone)
     setModified(items, true);
     const QString target = folder + "/no/such/folder/x.tvle";
     dialogs.queueAnswer(target);
-    EXPECT_FALSE(saveDocumentAs(nullptr, d));
+    EXPECT_FALSE(saveDocumentAs(nullptr, context, d));
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Error);
     EXPECT_TRUE(prompt.asked[0].text.startsWith(QStringLiteral("Cannot save the file")));

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "canvas/EditorContext.h"
 #include "canvas/widgets/DocumentWindow.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemList.h"
-#include "base/ScreenMetrics.h"
-#include "platform/widgets/DialogServices.h"
-#include "platform/widgets/FileDialogsScripted.h"
-#include "platform/widgets/MessageBoxScript.h"
+#include "platform/FileDialogsScripted.h"
+#include "platform/MessageBoxScript.h"
 #include "shell/MainWindow.h"
 #include "support/TestPaths.h"
 
@@ -21,20 +20,22 @@
 
 #include <memory>
 
-// A shown main window with scripted message boxes and file dialogs. Its
+// A shown main window at 96 dpi with scripted message boxes and file
+// dialogs; its preferences are the built-in ones and are not stored. Its
 // start-up timer (New after 500 ms) is left alone; tests that open windows
 // do so right away, before it fires.
 class MainWindowFixture : public testing::Test {
 protected:
     MainWindowFixture()
     {
-        setScreenDpi(96, 96);
-        window = std::make_unique<MainWindow>();
+        window = std::make_unique<MainWindow>(context);
         window->show();
     }
 
     ~MainWindowFixture() override
     {
+        if (!window)
+            return;
         for (DocumentWindow* docWindow : window->documents())
             docWindow->closeWithoutQuestions();
         window.reset();
@@ -73,6 +74,6 @@ protected:
 
     MessageBoxScript prompt { UserPrompt::Answer::Cancel };
     FileDialogsScripted dialogs;
-    DialogServices::Override services { &prompt, &dialogs };
+    EditorContext context { ScreenMetrics { 96, 96 }, { &prompt, &dialogs } };
     std::unique_ptr<MainWindow> window;
 };

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "model/RecentFiles.h"
-#include "shell/ShellSettings.h"
+#include "platform/SettingsStore.h"
 
 #include <QMenu>
 
@@ -18,7 +18,7 @@ QStringList padded(QStringList list)
 
 class RecentFilesMenu : public MainWindowFixture {
 protected:
-    RecentFilesMenu() { recentfiles::clear(shellsettings::recentFiles()); }
+    QStringList& recent() { return context.preferences().recentFiles; }
 
     QStringList shownCaptions() const
     {
@@ -48,13 +48,13 @@ TEST_F(RecentFilesMenu, ClosingAndSavingAsPutTheFileFirst)
 {
     const QString opened = writeEmptyDrawing("opened.tvle");
     window->openDocument(opened)->closeWithoutQuestions();
-    EXPECT_EQ(shellsettings::recentFiles().first(), opened);
+    EXPECT_EQ(recent().first(), opened);
 
     const QString saved = folder() + "/savedas.tvle";
     dialogs.queueAnswer(saved);
     window->openDocument({});
     window->action("fileSaveAs")->trigger();
-    EXPECT_EQ(shellsettings::recentFiles().first(), saved);
+    EXPECT_EQ(recent().first(), saved);
     EXPECT_EQ(shownCaptions(), QStringList({ "savedas", "opened" }));
 }
 
@@ -68,7 +68,7 @@ TEST_F(RecentFilesMenu, MissingFileIsReportedAndKept)
     EXPECT_EQ(prompt.asked[0].text, "Cannot find the file.");
     EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Warning);
     EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::Cancel);
-    EXPECT_EQ(shellsettings::recentFiles().first(), gone);
+    EXPECT_EQ(recent().first(), gone);
 }
 
 TEST_F(RecentFilesMenu, ClearAsksAndEmptiesOnYesOnly)
@@ -80,7 +80,7 @@ TEST_F(RecentFilesMenu, ClearAsksAndEmptiesOnYesOnly)
     prompt.queueAnswer(UserPrompt::Answer::Yes);
     window->action("clearRecent")->trigger();
     EXPECT_TRUE(shownCaptions().isEmpty());
-    EXPECT_EQ(shellsettings::recentFiles(), padded({}));
+    EXPECT_EQ(recent(), padded({}));
     ASSERT_EQ(prompt.asked.size(), 2);
     EXPECT_EQ(prompt.asked[0].text, "Clear the list of recently used files?");
     EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::YesNo);
@@ -88,22 +88,29 @@ TEST_F(RecentFilesMenu, ClearAsksAndEmptiesOnYesOnly)
 
 TEST_F(RecentFilesMenu, ListSurvivesARestart)
 {
+    const QString settingsFile = folder() + "/Tavelle.conf";
+    ASSERT_TRUE(context.loadSettings(std::make_unique<SettingsStore>(settingsFile)));
     const QString kept = writeEmptyDrawing("kept.tvle");
     window->openDocument(kept);
     EXPECT_TRUE(window->close()); // closing the window lists the file; exit writes the settings
-    window = std::make_unique<MainWindow>();
-    EXPECT_EQ(shellsettings::recentFiles().first(), kept);
+    window.reset();
+
+    EditorContext restarted(ScreenMetrics {}, { &prompt, &dialogs });
+    ASSERT_TRUE(restarted.loadSettings(std::make_unique<SettingsStore>(settingsFile)));
+    window = std::make_unique<MainWindow>(restarted);
+    EXPECT_EQ(restarted.preferences().recentFiles.first(), kept);
     EXPECT_EQ(shownCaptions().value(0), "kept");
+    window.reset();
 }
 
 TEST_F(MainWindowFixture, HintsMenuSwitchesAllHelpPages)
 {
     window->action("hintsShowNone")->trigger();
-    EXPECT_TRUE(shellsettings::noHelpSwitchOn());
+    EXPECT_TRUE(context.preferences().noHelpPageOn());
     EXPECT_TRUE(window->action("hintsShowNone")->isChecked());
     EXPECT_FALSE(window->action("hintsShowAll")->isChecked());
     window->action("hintsShowAll")->trigger();
-    EXPECT_TRUE(shellsettings::allHelpSwitchesOn());
+    EXPECT_TRUE(context.preferences().allHelpPagesOn());
     EXPECT_TRUE(window->action("hintsShowAll")->isChecked());
     EXPECT_FALSE(window->action("hintsShowNone")->isChecked());
 }

@@ -1,4 +1,4 @@
-#include "platform/widgets/FileDialogsScripted.h"
+#include "platform/FileDialogsScripted.h"
 
 QString FileDialogsScripted::openFile(QWidget*, const Request& request)
 {

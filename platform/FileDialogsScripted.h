@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/widgets/FileDialogs.h"
+#include "platform/FileDialogs.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "platform/widgets/FileDialogs.h"
+#include "platform/FileDialogs.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "platform/widgets/MessageBoxScript.h"
+#include "platform/MessageBoxScript.h"
 
 UserPrompt::Answer MessageBoxScript::ask(Kind kind, const QString& text, Buttons buttons)
 {
