@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ScreenMetrics.h"
+#include "canvas/ToolTable.h"
 #include "platform/DialogServices.h"
 #include "settings/Preferences.h"
 
@@ -39,8 +40,8 @@ public:
     FileDialogs& fileDialogs() const { return *dialogs_.fileDialogs; }
 
     // The tool a new document window starts with.
-    int currentTool() const { return currentTool_; }
-    void setCurrentTool(int tool) { currentTool_ = tool; }
+    EditMode currentTool() const { return currentTool_; }
+    void setCurrentTool(EditMode tool) { currentTool_ = tool; }
 
     // Untitled drawings are numbered through the run; a number is never
     // given twice, even after its window has closed.
@@ -56,7 +57,7 @@ private:
     Preferences preferences_;
     std::unique_ptr<SettingsStore> store_;
     DialogServices dialogs_;
-    int currentTool_ = 0;
+    EditMode currentTool_ = EditMode::Select;
     int lastUntitledNumber_ = 0;
     QString lastOpenedFile_;
 };

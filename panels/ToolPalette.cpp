@@ -7,16 +7,6 @@
 
 namespace {
 
-struct ToolPaletteEntryInfo {
-    const char* name;
-    int page;
-};
-
-constexpr ToolPaletteEntryInfo kEntries[] = { { "Picture", 400 }, { "Text", 300 }, { "Line", 98 }, { "Arc", 108 },
-    { "Spline", 109 }, { "Curve", 111 }, { "Triangle", 100 }, { "Square", 101 }, { "Rectangle", 102 },
-    { "Circle", 103 }, { "Pie", 107 }, { "Ellipse", 104 }, { "Polygon", 199 }, { "Star", 105 },
-    { "Solid", 110 }, { "Oblong", 112 } };
-
 constexpr int kLowerAfterMs = 5000;
 
 } // namespace
@@ -37,9 +27,11 @@ ToolPalette::ToolPalette(QWidget* parent)
     column->addWidget(title);
     column->addSpacing(4);
 
-    for (const ToolPaletteEntryInfo& info : kEntries) {
-        auto* entry = new ToolPaletteEntry(info.page, tr(info.name), this);
-        entry->setObjectName(QStringLiteral("entry%1").arg(info.page));
+    for (const ToolInfo& tool : toolTable()) {
+        if (tool.tool == Tool::Select)
+            continue;
+        auto* entry = new ToolPaletteEntry(tool, tr(tool.name), this);
+        entry->setObjectName(QStringLiteral("entry%1").arg(QString::fromLatin1(tool.name)));
         entries_.push_back(entry);
         column->addWidget(entry);
         connect(entry, &ToolPaletteEntry::hovered, this, &ToolPalette::raiseEntry);
@@ -66,17 +58,17 @@ ToolPalette::ToolPalette(QWidget* parent)
     connect(&lowerTimer_, &QTimer::timeout, this, &ToolPalette::lowerAll);
 }
 
-ToolPaletteEntry* ToolPalette::entry(int page) const
+ToolPaletteEntry* ToolPalette::entry(Tool tool) const
 {
     for (ToolPaletteEntry* e : entries_)
-        if (e->page() == page)
+        if (e->tool() == tool)
             return e;
     return nullptr;
 }
 
-void ToolPalette::setEntryEnabled(int page, bool enabled)
+void ToolPalette::setEntryEnabled(Tool tool, bool enabled)
 {
-    if (ToolPaletteEntry* e = entry(page)) {
+    if (ToolPaletteEntry* e = entry(tool)) {
         if (!enabled)
             e->setRaised(false);
         e->setEnabled(enabled);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
+
 #include <QFrame>
 #include <QTimer>
 
@@ -8,19 +10,19 @@
 class QLabel;
 class ToolPaletteEntry;
 
-// The tool palette "Insert", side-panel page 20: one entry per thing that can
-// be inserted, and a hint with a link to the page setup. The palette only
-// reports choices; the main window turns them into pages.
+// The tool palette "Insert", the side panel's select page: one entry per
+// thing that can be inserted, in the tool table's order, and a hint with a
+// link to the page setup. The palette only reports choices; the main window
+// turns them into pages.
 class ToolPalette : public QFrame {
     Q_OBJECT
 public:
     explicit ToolPalette(QWidget* parent = nullptr);
 
-    // The entry for a page (400 picture, 300 text, 98 line, 100 ... shapes).
-    ToolPaletteEntry* entry(int page) const;
+    ToolPaletteEntry* entry(Tool tool) const;
     const std::vector<ToolPaletteEntry*>& entries() const { return entries_; }
 
-    void setEntryEnabled(int page, bool enabled);
+    void setEntryEnabled(Tool tool, bool enabled);
 
     // Whether "Page Setup" in the hint is a live link; while it is not, the
     // hint reads as plain text.
@@ -33,7 +35,8 @@ public:
     void lowerAll();
 
 signals:
-    void entryChosen(int page);
+    // The page of the chosen entry.
+    void entryChosen(Page page);
     void pageSetupRequested();
 
 protected:

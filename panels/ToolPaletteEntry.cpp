@@ -1,6 +1,6 @@
 #include "panels/ToolPaletteEntry.h"
 
-#include "panels/ShapeIcons.h"
+#include "platform/PaintedIcon.h"
 
 #include <QPainter>
 
@@ -9,12 +9,14 @@ constexpr int kHeight = 24;
 constexpr int kIconSize = 18;
 } // namespace
 
-ToolPaletteEntry::ToolPaletteEntry(int page, const QString& name, QWidget* parent)
+ToolPaletteEntry::ToolPaletteEntry(const ToolInfo& tool, const QString& name, QWidget* parent)
     : QAbstractButton(parent)
-    , page_(page)
+    , tool_(tool.tool)
+    , page_(tool.page)
 {
     setText(name);
-    setIcon(insertIcon(page));
+    if (tool.icon)
+        setIcon(makePaintedIcon(tool.icon));
     setIconSize({ kIconSize, kIconSize });
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
+
 #include <QAbstractButton>
 
 // One entry of the tool palette: a picture and a name. It shows raised,
@@ -8,9 +10,11 @@
 class ToolPaletteEntry : public QAbstractButton {
     Q_OBJECT
 public:
-    ToolPaletteEntry(int page, const QString& name, QWidget* parent = nullptr);
+    ToolPaletteEntry(const ToolInfo& tool, const QString& name, QWidget* parent = nullptr);
 
-    int page() const { return page_; }
+    Tool tool() const { return tool_; }
+    // The page the entry asks for (the picture dialog's for Picture).
+    Page page() const { return page_; }
     bool isRaised() const { return raised_; }
     void setRaised(bool raised);
 
@@ -24,6 +28,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
 
 private:
-    int page_;
+    Tool tool_;
+    Page page_;
     bool raised_ = false;
 };

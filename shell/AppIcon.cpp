@@ -1,6 +1,6 @@
 #include "shell/AppIcon.h"
 
-#include "panels/PaintedIcon.h"
+#include "platform/PaintedIcon.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -11,6 +11,7 @@
 
 namespace {
 
+// The hints of buttons 1 ... 36, in their order.
 const char* const kHints[CommandBar::kButtonCount] = {
     "Create a new file", "Open an existing file", "Save the file", "Export as a picture", "Print the picture",
     "Undo the last edit", "Redo the last undo", "Repaint the screen", "Select an item", "Zoom out", "Zoom in",
@@ -21,11 +22,19 @@ const char* const kHints[CommandBar::kButtonCount] = {
     "Insert pie", "Insert star", "Insert solid", "Insert oblong", "Join items", "Split group",
 };
 
+using B = UpperButton;
+
 // Buttons in the order they stand in the bar, in groups: files, history,
 // selecting and inserting, grid, the selection's commands; the zoom controls
-// close the row. A zero is a gap between groups.
-constexpr int kRowOrder[] = { 1, 2, 3, 4, 5, 0, 6, 7, 8, 0, 9, 17, 18, 27, 21, 22, 23, 24, 25, 26, 28, 29, 30,
-    31, 32, 33, 34, 0, 19, 20, 0, 12, 13, 14, 15, 16, 35, 36, 0 };
+// close the row. None is a gap between groups.
+constexpr UpperButton kRowOrder[] = { B::New, B::Open, B::Save, B::Export, B::Print, B::None, B::Undo, B::Redo,
+    B::Repaint, B::None, B::Select, B::InsertLine, B::InsertText, B::InsertPicture, B::InsertTriangle,
+    B::InsertSquare, B::InsertRectangle, B::InsertCircle, B::InsertEllipse, B::InsertPolygon, B::InsertArc,
+    B::InsertSpline, B::InsertCurve, B::InsertPie, B::InsertStar, B::InsertSolid, B::InsertOblong, B::None,
+    B::Gridlines, B::Snap, B::None, B::ToBack, B::ToFront, B::Erase, B::Paste, B::Copy, B::JoinItems, B::SplitGroup,
+    B::None };
+
+int numberOf(UpperButton which) { return static_cast<int>(which); }
 
 constexpr int kLowerAfterMs = 5000;
 
@@ -40,12 +49,12 @@ CommandBar::CommandBar(QWidget* parent)
     row->setContentsMargins(2, 0, 2, 0);
     row->setSpacing(0);
     for (int number = 1; number <= kButtonCount; ++number)
-        createButton(number);
-    for (int number : kRowOrder) {
-        if (number == 0)
+        createButton(static_cast<UpperButton>(number));
+    for (UpperButton which : kRowOrder) {
+        if (which == UpperButton::None)
             row->addSpacing(8);
         else
-            row->addWidget(button(number));
+            row->addWidget(button(which));
     }
     createTrackBar(row);
     row->addStretch(1);
@@ -55,19 +64,19 @@ CommandBar::CommandBar(QWidget* parent)
     connect(&timer1_, &QTimer::timeout, this, &CommandBar::lowerAll);
 }
 
-void CommandBar::createButton(int number)
+void CommandBar::createButton(UpperButton which)
 {
-    auto* button = new CommandButton(number, commandIcon(number), hintOf(number), this);
-    button->setObjectName(QStringLiteral("bmenu%1").arg(number));
-    buttons_[number - 1] = button;
+    auto* button = new CommandButton(which, commandIcon(which), hintOf(which), this);
+    button->setObjectName(QStringLiteral("bmenu%1").arg(numberOf(which)));
+    buttons_[std::size_t(numberOf(which) - 1)] = button;
     connect(button, &CommandButton::hovered, this, &CommandBar::raiseButton);
-    connect(button, &QAbstractButton::clicked, this, [this, number] { emit buttonClicked(number); });
+    connect(button, &QAbstractButton::clicked, this, [this, which] { emit buttonClicked(which); });
 }
 
 void CommandBar::createTrackBar(QHBoxLayout* row)
 {
     // The track bar sits between Zoom out and Zoom in.
-    row->addWidget(button(10));
+    row->addWidget(button(UpperButton::ZoomOut));
     trackBar1_ = new QSlider(Qt::Horizontal, this);
     trackBar1_->setObjectName(QStringLiteral("TrackBar1"));
     trackBar1_->setRange(0, 300);
@@ -81,7 +90,7 @@ void CommandBar::createTrackBar(QHBoxLayout* row)
     trackBar1_->setToolTip(tr("Zoom"));
     trackBar1_->installEventFilter(this);
     row->addWidget(trackBar1_);
-    row->addWidget(button(11));
+    row->addWidget(button(UpperButton::ZoomIn));
 
     label3_ = new QLabel(QStringLiteral("100%"), this);
     label3_->setObjectName(QStringLiteral("Label3"));
@@ -97,52 +106,54 @@ void CommandBar::createTrackBar(QHBoxLayout* row)
     });
 }
 
-CommandButton* CommandBar::button(int number) const
+CommandButton* CommandBar::button(UpperButton which) const
 {
-    return number >= 1 && number <= kButtonCount ? buttons_[number - 1] : nullptr;
+    const int number = numberOf(which);
+    return number >= 1 && number <= kButtonCount ? buttons_[std::size_t(number - 1)] : nullptr;
 }
 
-QString CommandBar::hintOf(int number)
+QString CommandBar::hintOf(UpperButton which)
 {
+    const int number = numberOf(which);
     return number >= 1 && number <= kButtonCount ? QString::fromLatin1(kHints[number - 1]) : QString();
 }
 
-void CommandBar::setButtonVisible(int number, bool visible)
+void CommandBar::setButtonVisible(UpperButton which, bool visible)
 {
-    if (CommandButton* b = button(number)) {
+    if (CommandButton* b = button(which)) {
         if (!visible)
             b->setRaised(false);
         b->setVisible(visible);
     }
 }
 
-void CommandBar::setButtonEnabled(int number, bool enabled)
+void CommandBar::setButtonEnabled(UpperButton which, bool enabled)
 {
-    if (CommandButton* b = button(number)) {
+    if (CommandButton* b = button(which)) {
         if (!enabled)
             b->setRaised(false);
         b->setEnabled(enabled);
     }
 }
 
-void CommandBar::setPressedTool(int number)
+void CommandBar::setPressedTool(UpperButton which)
 {
     if (CommandButton* previous = button(pressedTool_))
         previous->setPressedIn(false);
-    pressedTool_ = number;
-    if (CommandButton* current = button(number))
+    pressedTool_ = which;
+    if (CommandButton* current = button(which))
         current->setPressedIn(true);
 }
 
-void CommandBar::setToggle(int number, bool on)
+void CommandBar::setToggle(UpperButton which, bool on)
 {
-    if (CommandButton* b = button(number))
+    if (CommandButton* b = button(which))
         b->setPressedIn(on);
 }
 
-void CommandBar::raiseButton(int number)
+void CommandBar::raiseButton(UpperButton which)
 {
-    CommandButton* target = button(number);
+    CommandButton* target = button(which);
     if (!target || target->isHidden())
         return;
     for (CommandButton* b : buttons_)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
+
 #include <QFrame>
 #include <QTimer>
 
@@ -10,30 +12,30 @@ class QLabel;
 class QSlider;
 
 // The upper menu: a row of 36 picture buttons with hints, the zoom track bar
-// and its label. Buttons are numbered 1 ... 36; the main window decides what
-// each one does, which are visible and which are enabled.
+// and its label. The main window decides what each button does, which are
+// visible and which are enabled.
 class CommandBar : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kButtonCount = 36;
+    static constexpr int kButtonCount = kUpperButtonCount;
 
     explicit CommandBar(QWidget* parent = nullptr);
 
-    CommandButton* button(int number) const;
-    static QString hintOf(int number);
+    CommandButton* button(UpperButton which) const;
+    static QString hintOf(UpperButton which);
 
-    void setButtonVisible(int number, bool visible);
-    void setButtonEnabled(int number, bool enabled);
-    // Shows `number` pressed in as the current tool and releases the previous
-    // one; 0 releases all tool buttons.
-    void setPressedTool(int number);
-    int pressedTool() const { return pressedTool_; }
-    // The Gridlines (19) and Snap (20) toggles.
-    void setToggle(int number, bool on);
+    void setButtonVisible(UpperButton which, bool visible);
+    void setButtonEnabled(UpperButton which, bool enabled);
+    // Shows a tool's button pressed in and releases the previous one; None
+    // releases all tool buttons.
+    void setPressedTool(UpperButton which);
+    UpperButton pressedTool() const { return pressedTool_; }
+    // The Gridlines and Snap toggles.
+    void setToggle(UpperButton which, bool on);
 
     // Raises one button and lowers every other raised one; the raised button
     // is lowered again after 5 seconds.
-    void raiseButton(int number);
+    void raiseButton(UpperButton which);
     void lowerAll();
 
     // Shows the zoom in the label and moves the track bar without reporting it.
@@ -42,7 +44,7 @@ public:
     QLabel* zoomLabel() const { return label3_; }
 
 signals:
-    void buttonClicked(int number);
+    void buttonClicked(UpperButton which);
     // The track bar was released at `position` (0 ... 300).
     void trackBarReleased(int position);
 
@@ -52,12 +54,12 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void createButton(int number);
+    void createButton(UpperButton which);
     void createTrackBar(class QHBoxLayout* row);
 
     std::array<CommandButton*, kButtonCount> buttons_ {};
     QSlider* trackBar1_ = nullptr;
     QLabel* label3_ = nullptr;
     QTimer timer1_;
-    int pressedTool_ = 0;
+    UpperButton pressedTool_ = UpperButton::None;
 };

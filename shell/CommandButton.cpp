@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QStyleOption>
 
-CommandButton::CommandButton(int number, const QIcon& icon, const QString& hint, QWidget* parent)
+CommandButton::CommandButton(UpperButton which, const QIcon& icon, const QString& hint, QWidget* parent)
     : QAbstractButton(parent)
-    , number_(number)
+    , which_(which)
 {
     setIcon(icon);
     setIconSize({ 18, 18 });
@@ -36,7 +36,7 @@ void CommandButton::enterEvent(QEnterEvent* event)
 {
     QAbstractButton::enterEvent(event);
     if (isEnabled())
-        emit hovered(number_);
+        emit hovered(which_);
 }
 
 void CommandButton::paintEvent(QPaintEvent*)

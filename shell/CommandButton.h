@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
+
 #include <QAbstractButton>
 
 // One picture button of the upper menu. It is drawn flat, raised while the
@@ -9,9 +11,9 @@
 class CommandButton : public QAbstractButton {
     Q_OBJECT
 public:
-    CommandButton(int number, const QIcon& icon, const QString& hint, QWidget* parent = nullptr);
+    CommandButton(UpperButton which, const QIcon& icon, const QString& hint, QWidget* parent = nullptr);
 
-    int number() const { return number_; }
+    UpperButton which() const { return which_; }
 
     bool isRaised() const { return raised_; }
     void setRaised(bool raised);
@@ -23,14 +25,14 @@ public:
 
 signals:
     // The mouse entered the button.
-    void hovered(int number);
+    void hovered(UpperButton which);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
 
 private:
-    int number_;
+    UpperButton which_;
     bool raised_ = false;
     bool pressedIn_ = false;
 };

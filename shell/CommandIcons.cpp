@@ -1,7 +1,6 @@
 #include "shell/CommandIcons.h"
 
-#include "panels/PaintedIcon.h"
-#include "panels/ShapeIcons.h"
+#include "platform/PaintedIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -126,33 +125,6 @@ void repaint(QPainter& p)
     p.drawPolygon(QPolygonF({ { 12, 1 }, { 16.5, 4.3 }, { 11.5, 7.5 } }));
 }
 
-// The pointer button carries a hand with a pointing finger.
-void select(QPainter& p)
-{
-    QPainterPath hand;
-    hand.moveTo(7, 11);
-    hand.lineTo(7, 3.2);
-    hand.cubicTo(7, 1.6, 9.6, 1.6, 9.6, 3.2);
-    hand.lineTo(9.6, 8.5);
-    hand.cubicTo(9.6, 7.2, 12, 7.2, 12, 8.5);
-    hand.cubicTo(12, 7.4, 14.3, 7.4, 14.3, 9);
-    hand.cubicTo(14.3, 8, 16.5, 8, 16.5, 9.6);
-    hand.lineTo(16.5, 13.5);
-    hand.cubicTo(16.5, 16.5, 15, 18.5, 12, 18.5);
-    hand.lineTo(10, 18.5);
-    hand.cubicTo(8, 18.5, 7, 17, 5.5, 15);
-    hand.lineTo(3.3, 12);
-    hand.cubicTo(2.5, 10.8, 4.2, 9.6, 5.2, 10.6);
-    hand.closeSubpath();
-    p.setPen(iconPen(1.1));
-    p.setBrush(QColor(0xff, 0xe4, 0xc4));
-    p.drawPath(hand);
-    p.setPen(iconPen(0.7));
-    p.drawLine(QPointF(9.6, 8.5), QPointF(9.6, 11));
-    p.drawLine(QPointF(12, 8.5), QPointF(12, 11));
-    p.drawLine(QPointF(14.3, 9), QPointF(14.3, 11.5));
-}
-
 void magnifier(QPainter& p, bool plus)
 {
     p.setPen(iconPen(2.4));
@@ -252,63 +224,40 @@ void joined(QPainter& p, bool apart)
 void join(QPainter& p) { joined(p, false); }
 void split(QPainter& p) { joined(p, true); }
 
-// Tool buttons use the insert palette's pictures, by the page they show.
-int toolPageOf(int button)
+IconPainter painterFor(UpperButton button)
 {
+    using B = UpperButton;
     switch (button) {
-    case 17: return 98;
-    case 18: return 300;
-    case 21: return 100;
-    case 22: return 101;
-    case 23: return 102;
-    case 24: return 103;
-    case 25: return 104;
-    case 26: return 199;
-    case 27: return 400;
-    case 28: return 108;
-    case 29: return 109;
-    case 30: return 111;
-    case 31: return 107;
-    case 32: return 105;
-    case 33: return 110;
-    case 34: return 112;
-    default: return 0;
-    }
-}
-
-IconPainter painterFor(int button)
-{
-    switch (button) {
-    case 1: return newFile;
-    case 2: return openFile;
-    case 3: return save;
-    case 4: return exportPicture;
-    case 5: return print;
-    case 6: return undo;
-    case 7: return redo;
-    case 8: return repaint;
-    case 9: return select;
-    case 10: return zoomOut;
-    case 11: return zoomIn;
-    case 12: return toBack;
-    case 13: return toFront;
-    case 14: return erase;
-    case 15: return paste;
-    case 16: return copy;
-    case 19: return grid;
-    case 20: return snap;
-    case 35: return join;
-    case 36: return split;
+    case B::New: return newFile;
+    case B::Open: return openFile;
+    case B::Save: return save;
+    case B::Export: return exportPicture;
+    case B::Print: return print;
+    case B::Undo: return undo;
+    case B::Redo: return redo;
+    case B::Repaint: return repaint;
+    case B::ZoomOut: return zoomOut;
+    case B::ZoomIn: return zoomIn;
+    case B::ToBack: return toBack;
+    case B::ToFront: return toFront;
+    case B::Erase: return erase;
+    case B::Paste: return paste;
+    case B::Copy: return copy;
+    case B::Gridlines: return grid;
+    case B::Snap: return snap;
+    case B::JoinItems: return join;
+    case B::SplitGroup: return split;
     default: return {};
     }
 }
 
 } // namespace
 
-QIcon commandIcon(int button)
+QIcon commandIcon(UpperButton button)
 {
-    if (const int toolPage = toolPageOf(button))
-        return insertIcon(toolPage);
+    const ToolInfo* tool = toolOfButton(button);
+    if (tool && tool->icon)
+        return makePaintedIcon(tool->icon);
     const IconPainter paint = painterFor(button);
     return paint ? makePaintedIcon(paint) : QIcon();
 }

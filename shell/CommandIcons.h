@@ -1,6 +1,8 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
+
 #include <QIcon>
 
-// The picture of upper-menu button 1 ... 36.
-QIcon commandIcon(int button);
+// The picture of an upper-menu button: a tool's button shows the tool's icon.
+QIcon commandIcon(UpperButton button);

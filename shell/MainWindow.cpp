@@ -105,7 +105,7 @@ void MainWindow::buildLayout()
     connect(commandBar_, &CommandBar::trackBarReleased, this, &MainWindow::trackBarReleased);
     connect(sidePanel_->toolPalette(), &ToolPalette::entryChosen, this, &MainWindow::paletteEntryChosen);
     connect(nextStepBox_, &NextStepBox::stepChosen, this, &MainWindow::performNextStep);
-    connect(nextStepBox_, &NextStepBox::rowHovered, this, [this] { commandBar_->raiseButton(9); });
+    connect(nextStepBox_, &NextStepBox::rowHovered, this, [this] { commandBar_->raiseButton(UpperButton::Select); });
     connect(nextStepBox_, &NextStepBox::backClicked, this, &MainWindow::goBack);
     connect(nextStepBox_, &NextStepBox::forwardClicked, this, &MainWindow::goForward);
 }
@@ -136,7 +136,7 @@ void MainWindow::startUp()
     refreshSelectionCommands();
     rebuildReopenMenu();
     refreshGridState();
-    showPage(pages::kSelect);
+    showPage(Page::Select);
     // The first-time setup comes with its own issue; until then every start
     // counts as one after the setup.
     timer2_.start();

@@ -47,10 +47,11 @@ public:
 
     double applicationZoom() const { return applicationZoom_; }
     void setApplicationZoom(double zoom);
-    int currentPage() const { return currentPage_; }
+    Page currentPage() const { return currentPage_; }
 
-    // Replaces the side panel's page; see the page numbers in PageHistory.h.
-    void showPage(int page, bool skipIfCurrent = false, bool apply = true, bool fromHistory = false);
+    // Replaces the side panel's page and records it in the page history; a
+    // tool page with `apply` also chooses the tool.
+    void showPage(Page page, bool skipIfCurrent = false, bool apply = true, bool fromHistory = false);
     void setNextSteps(const std::set<int>& steps);
 
     // Commands, as the menus and buttons run them.
@@ -121,16 +122,16 @@ private:
     void trackBarReleased(int position);
 
     // Pages, buttons and next steps (MainWindowPages.cpp).
-    void commandButtonClicked(int number);
-    void paletteEntryChosen(int page);
-    void startPendingPage(int page);
+    void commandButtonClicked(UpperButton button);
+    void paletteEntryChosen(Page page);
+    void startPendingPage(Page page);
     void timer1Timer();
     void performNextStep(int number);
     void refreshBackForward();
     void refreshSelectionCommands();
     bool visitUsable(const PageVisit& visit) const;
     void showVisit(const PageVisit& visit);
-    bool pageAvailable(int page) const;
+    bool pageAvailable(Page page) const;
 
     EditorContext& context_;
     QMdiArea* mdiArea_ = nullptr;
@@ -154,9 +155,9 @@ private:
     QPointer<DocumentWindow> lastActive_;
 
     double applicationZoom_ = 1.0;
-    int currentPage_ = 0;
-    int previousPage_ = pages::kSelect;
-    int pendingPage_ = 0;
+    Page currentPage_ = Page::None;
+    Page previousPage_ = Page::Select;
+    Page pendingPage_ = Page::None;
     PageHistory pageHistory_;
     std::set<int> nextSteps_;
 

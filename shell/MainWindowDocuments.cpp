@@ -103,7 +103,7 @@ void MainWindow::connectDocument(DocumentWindow* docWindow)
         if (docWindow == activeDocument())
             refreshGridState();
     });
-    connect(docWindow, &DocumentWindow::toolPageRequested, this, [this](int page) { showPage(page); });
+    connect(docWindow, &DocumentWindow::toolPageRequested, this, [this](Page page) { showPage(page); });
     connect(docWindow, &DocumentWindow::activated, this, [this, docWindow] { checkWindowEntry(docWindow->windowId()); });
     connect(docWindow, &QObject::destroyed, this, [this](QObject* gone) {
         documentDestroyed(windowIds_.value(gone, -1));
@@ -209,7 +209,7 @@ void MainWindow::timer4Timer()
     lastActive_ = nullptr;
     applicationZoom_ = 1.0;
     refreshZoomDisplay();
-    showPage(pages::kSelect);
+    showPage(Page::Select);
     refreshGridState();
     setDocumentCommandsEnabled(false);
 }

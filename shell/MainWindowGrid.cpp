@@ -35,6 +35,6 @@ void MainWindow::refreshGridState()
     action(QStringLiteral("grid%1").arg(entryOf(grid[0], grid[1])))->setChecked(true);
     action(QStringLiteral("anchors%1").arg(entryOf(anchors[0], anchors[1])))->setChecked(true);
     action(QStringLiteral("snap%1").arg(entryOf(snap[0], snap[1])))->setChecked(true);
-    commandBar_->setToggle(19, grid[0] || grid[1]);
-    commandBar_->setToggle(20, snap[0] || snap[1]);
+    commandBar_->setToggle(UpperButton::Gridlines, grid[0] || grid[1]);
+    commandBar_->setToggle(UpperButton::Snap, snap[0] || snap[1]);
 }

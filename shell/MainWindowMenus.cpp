@@ -109,18 +109,12 @@ void MainWindow::buildFileMenu()
 void MainWindow::buildInsertMenu()
 {
     QMenu* insert = menuBar()->addMenu(tr("&Insert"));
-    struct Entry {
-        const char* caption;
-        int page;
-    };
-    // The drawing tools and the picture dialog come with their own panels.
-    constexpr Entry entries[] = { { "&Picture...", 400 }, { "&Text", 300 }, { "&Line", 98 }, { "&Arc", 108 },
-        { "Spli&ne", 109 }, { "&Curve", 111 }, { "Tri&angle", 100 }, { "S&quare", 101 }, { "&Rectangle", 102 },
-        { "C&ircle", 103 }, { "Pi&e", 107 }, { "&Ellipse", 104 }, { "Pol&ygon", 199 }, { "&Star", 105 },
-        { "S&olid", 110 }, { "O&blong", 112 } };
-    for (const Entry& e : entries) {
-        QAction* entry = addEntry(insert, QStringLiteral("insert%1").arg(e.page), tr(e.caption));
-        const int page = e.page;
+    for (const ToolInfo& tool : toolTable()) {
+        if (!tool.insertEntry)
+            continue;
+        QAction* entry = addEntry(insert, QStringLiteral("insert%1").arg(QString::fromLatin1(tool.name)),
+            tr(tool.insertEntry));
+        const Page page = tool.page;
         connect(entry, &QAction::triggered, this, [this, page] { startPendingPage(page); });
         entry->setEnabled(pageAvailable(page));
         if (!entry->isEnabled())

@@ -14,75 +14,31 @@
 
 namespace {
 
-constexpr int kSelectButton = 9;
+using B = UpperButton;
 
-// The upper-menu button of a tool page, 0 for none.
-int toolButtonOf(int page)
+// Buttons whose commands are not there yet: disabled from the start.
+constexpr UpperButton kUnavailableButtons[] = { B::Export, B::Print, B::Undo, B::Redo, B::ToBack, B::ToFront,
+    B::Erase, B::Paste, B::Copy, B::Gridlines, B::Snap, B::InsertPicture, B::JoinItems, B::SplitGroup };
+
+// The page the pending-page timer shows for `page`: the keys help pages of
+// the multi-point tools stand for their tools' pages.
+Page pendingToolPage(Page page)
 {
-    switch (page) {
-    case pages::kSelect: return kSelectButton;
-    case pages::kLineTool: return 17;
-    case pages::kTextTool: return 18;
-    case 100: return 21;
-    case 101: return 22;
-    case 102: return 23;
-    case 103: return 24;
-    case 104: return 25;
-    case 199: return 26;
-    case 108: return 28;
-    case 109: return 29;
-    case 111: return 30;
-    case 107: return 31;
-    case 105: return 32;
-    case 110: return 33;
-    case 112: return 34;
-    default: return 0;
-    }
+    const ToolInfo* tool = toolOfKeysHelp(page);
+    return tool ? tool->page : page;
 }
-
-// The tool code a page selects in a document window.
-int editModeOf(int page)
-{
-    if (page == pages::kLineTool)
-        return 1;
-    if (page == pages::kTextTool)
-        return 31;
-    if (page >= pages::kShapeToolFirst && page <= pages::kShapeToolLast)
-        return page;
-    return 0;
-}
-
-// Help pages that stand for a tool page in the pending-page timer.
-int pendingToolPage(int page)
-{
-    switch (page) {
-    case 1061: return 109;
-    case 1064: return 110;
-    case 1070: return 111;
-    case 1073: return 112;
-    default: return page;
-    }
-}
-
-// Buttons whose commands come with later features: disabled from the start.
-constexpr int kLaterButtons[] = { 4, 5, 6, 7, 12, 13, 14, 15, 16, 19, 20, 27, 35, 36 };
 
 } // namespace
 
-bool MainWindow::pageAvailable(int page) const
-{
-    // Only the tool palette has its panel so far; the others come with the
-    // drawing tools and the property panels.
-    return page == pages::kSelect;
-}
+bool MainWindow::pageAvailable(Page page) const { return sidePanel_->canShow(page); }
 
-void MainWindow::showPage(int page, bool skipIfCurrent, bool apply, bool fromHistory)
+void MainWindow::showPage(Page page, bool skipIfCurrent, bool apply, bool fromHistory)
 {
     if (skipIfCurrent && page == currentPage_)
         return;
     if (!sidePanel_->show(page))
         return;
-    if (pages::isHelpPage(page) && !pages::isHelpPage(currentPage_))
+    if (isHelpPage(page) && !isHelpPage(currentPage_))
         previousPage_ = currentPage_;
     currentPage_ = page;
     DocumentWindow* docWindow = activeDocument();
@@ -90,18 +46,19 @@ void MainWindow::showPage(int page, bool skipIfCurrent, bool apply, bool fromHis
         PageVisit visit;
         visit.page = page;
         visit.windowId = docWindow ? docWindow->windowId() : -1;
-        if (docWindow && pages::isItemPage(page))
+        if (docWindow && isItemPage(page))
             visit.selectionTag = tagSelection(docWindow->items());
         pageHistory_.record(visit);
     }
-    if (docWindow && page >= pages::kShapeToolFirst && page <= pages::kShapePropertiesLast)
+    if (docWindow && (isShapeToolPage(page) || isShapeItemPage(page)))
         docWindow->setPointCount(0);
-    if (apply && (page == pages::kSelect || pages::isToolPage(page))) {
+    if (apply && (page == Page::Select || isToolPage(page))) {
         if (docWindow)
             docWindow->setEditMode(editModeOf(page));
-        else if (page != pages::kSelect && page != pages::kTextTool)
+        else if (page != Page::Select && page != Page::TextTool)
             context_.setCurrentTool(editModeOf(page));
-        commandBar_->setPressedTool(toolButtonOf(page));
+        const ToolInfo* tool = toolOfPage(page);
+        commandBar_->setPressedTool(tool ? tool->button : UpperButton::None);
     }
     setNextSteps({});
     refreshBackForward();
@@ -116,51 +73,50 @@ void MainWindow::setNextSteps(const std::set<int>& steps)
 
 void MainWindow::refreshSelectionCommands()
 {
-    for (int number : kLaterButtons)
-        commandBar_->setButtonEnabled(number, false);
-    for (int page : { 98, 300, 100, 101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 112, 199 })
-        commandBar_->setButtonEnabled(toolButtonOf(page), pageAvailable(page));
+    for (UpperButton button : kUnavailableButtons)
+        commandBar_->setButtonEnabled(button, false);
+    for (const ToolInfo& tool : toolTable())
+        if (tool.tool != Tool::Select)
+            commandBar_->setButtonEnabled(tool.button, pageAvailable(tool.page));
     for (ToolPaletteEntry* entry : sidePanel_->toolPalette()->entries())
-        sidePanel_->toolPalette()->setEntryEnabled(entry->page(), pageAvailable(entry->page()));
+        sidePanel_->toolPalette()->setEntryEnabled(entry->tool(), pageAvailable(entry->page()));
 
     DocumentWindow* docWindow = activeDocument();
     const bool selection = docWindow && firstSelected(docWindow->items());
-    for (int number : { 12, 13, 14, 16 })
-        commandBar_->setButtonVisible(number, selection);
+    for (UpperButton button : { B::ToBack, B::ToFront, B::Erase, B::Copy })
+        commandBar_->setButtonVisible(button, selection);
     const bool twoOrMore = docWindow && countSelectionUnits(docWindow->items(), true) >= 2;
-    commandBar_->setButtonVisible(35, twoOrMore);
-    // The clipboard and groups come with the editing commands.
-    commandBar_->setButtonVisible(15, false);
-    commandBar_->setButtonVisible(36, false);
+    commandBar_->setButtonVisible(B::JoinItems, twoOrMore);
+    // Nothing can be on the clipboard or joined into a group yet.
+    commandBar_->setButtonVisible(B::Paste, false);
+    commandBar_->setButtonVisible(B::SplitGroup, false);
 }
 
-void MainWindow::commandButtonClicked(int number)
+void MainWindow::commandButtonClicked(UpperButton button)
 {
     DocumentWindow* docWindow = activeDocument();
-    switch (number) {
-    case 1: fileNew(); break;
-    case 2: fileOpen(); break;
-    case 3: fileSave(); break;
-    case 8:
+    switch (button) {
+    case B::New: fileNew(); break;
+    case B::Open: fileOpen(); break;
+    case B::Save: fileSave(); break;
+    case B::Repaint:
         if (docWindow) {
             selectOnly(docWindow->items(), nullptr);
             docWindow->repaintCanvas(true);
-            showPage(pages::kSelect);
+            showPage(Page::Select);
         }
         break;
-    case kSelectButton: showPage(pages::kSelect); break;
-    case 10: zoomOut(); break;
-    case 11: zoomIn(); break;
+    case B::ZoomOut: zoomOut(); break;
+    case B::ZoomIn: zoomIn(); break;
     default:
-        // The tool buttons show their tool's page.
-        for (int page : { 98, 300, 100, 101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 112, 199 })
-            if (toolButtonOf(page) == number)
-                showPage(page);
+        // The pointer and the tool buttons show their tool's page.
+        if (const ToolInfo* tool = toolOfButton(button))
+            showPage(tool->page);
         break;
     }
 }
 
-void MainWindow::paletteEntryChosen(int page)
+void MainWindow::paletteEntryChosen(Page page)
 {
     // A second click before the page changes is ignored.
     if (timer1_.isActive())
@@ -168,7 +124,7 @@ void MainWindow::paletteEntryChosen(int page)
     startPendingPage(page);
 }
 
-void MainWindow::startPendingPage(int page)
+void MainWindow::startPendingPage(Page page)
 {
     pendingPage_ = page;
     timer1_.start();
@@ -177,10 +133,7 @@ void MainWindow::startPendingPage(int page)
 void MainWindow::timer1Timer()
 {
     timer1_.stop();
-    const int page = pendingPage_ == 43 ? previousPage_ : pendingToolPage(pendingPage_);
-    // The picture and clip dialogs (400, 503, 510) come with their own feature.
-    if (page == pages::kPictureDialog || page == 503 || page == 510)
-        return;
+    const Page page = pendingPage_ == Page::BeforeHelp ? previousPage_ : pendingToolPage(pendingPage_);
     showPage(page);
 }
 
@@ -191,16 +144,14 @@ void MainWindow::performNextStep(int number)
     const bool selected = docWindow && firstSelected(docWindow->items());
     switch (step.action) {
     case nextsteps::Action::ShowPage: showPage(step.page); break;
-    case nextsteps::Action::SelectedOrTool: showPage(selected ? step.page : pages::kSelect); break;
-    case nextsteps::Action::HelpOrSelected: {
-        const int help = step.helpPage - pages::kHelpFirst;
-        if (help >= 0 && context_.preferences().helpPageOn(help) && pageAvailable(step.helpPage))
+    case nextsteps::Action::SelectedOrTool: showPage(selected ? step.page : Page::Select); break;
+    case nextsteps::Action::HelpOrSelected:
+        if (context_.preferences().helpPageOn(helpSwitchOf(step.helpPage)) && pageAvailable(step.helpPage))
             showPage(step.helpPage);
         else
-            showPage(selected ? step.page : pages::kSelect);
+            showPage(selected ? step.page : Page::Select);
         break;
-    }
-    case nextsteps::Action::Split: showPage(pages::kSelect); break;
+    case nextsteps::Action::Split: showPage(Page::Select); break;
     default: startPendingPage(step.page); break;
     }
 }
@@ -209,14 +160,14 @@ bool MainWindow::visitUsable(const PageVisit& visit) const
 {
     if (!pageAvailable(visit.page))
         return false;
-    if (pages::isItemPage(visit.page))
+    if (isItemPage(visit.page))
         return documentById(visit.windowId) != nullptr;
     return true;
 }
 
 void MainWindow::showVisit(const PageVisit& visit)
 {
-    if (pages::isItemPage(visit.page)) {
+    if (isItemPage(visit.page)) {
         DocumentWindow* docWindow = documentById(visit.windowId);
         bringToFront(docWindow);
         selectTagged(docWindow->items(), visit.selectionTag);
@@ -230,7 +181,7 @@ void MainWindow::goBack()
     if (const PageVisit* visit = pageHistory_.back(usable))
         showVisit(*visit);
     else
-        showPage(pages::kSelect, false, true, true);
+        showPage(Page::Select, false, true, true);
     refreshBackForward();
 }
 

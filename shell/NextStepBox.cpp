@@ -1,6 +1,6 @@
 #include "shell/NextStepBox.h"
 
-#include "panels/PaintedIcon.h"
+#include "platform/PaintedIcon.h"
 #include "shell/NextStepRow.h"
 #include "shell/NextSteps.h"
 

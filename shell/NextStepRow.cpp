@@ -1,6 +1,6 @@
 #include "shell/NextStepRow.h"
 
-#include "panels/PaintedIcon.h"
+#include "platform/PaintedIcon.h"
 
 #include <QPainter>
 

@@ -4,56 +4,50 @@ namespace nextsteps {
 
 namespace {
 
-// The shapes of suggestions 8 ... 46, three suggestions each: start, fine-tune, move.
-struct ShapeSteps {
-    const char* name;
-    int toolPage;
-    int propertyPage;
-    int helpPage;
-};
-
-constexpr ShapeSteps kShapes[] = { { "triangle", 100, 200, 1044 }, { "square", 101, 201, 1046 },
-    { "rectangle", 102, 202, 1048 }, { "circle", 103, 203, 1050 }, { "ellipse", 104, 204, 1052 },
-    { "polygon", 199, 299, 1054 }, { "star", 105, 206, 1056 }, { "pie", 107, 207, 1058 },
-    { "spline", 109, 209, 1060 }, { "solid", 110, 210, 1063 }, { "arc", 108, 208, 1066 },
-    { "curve", 111, 211, 1069 }, { "oblong", 112, 212, 1072 } };
-
-constexpr int kFirstShapeStep = 8;
-
-Step shapeStep(int number)
+// The three suggestions of a shape tool: start, fine-tune, move.
+Step shapeStep(const ToolInfo& tool, int number)
 {
-    const int index = (number - kFirstShapeStep) / 3;
-    const ShapeSteps& shape = kShapes[index];
-    const QString name = QString::fromLatin1(shape.name);
-    switch ((number - kFirstShapeStep) % 3) {
-    case 0: return { QStringLiteral("Start new ") + name, Action::ShowPage, shape.toolPage };
-    case 1: return { QStringLiteral("Fine-tune this ") + name, Action::SelectedOrTool, shape.propertyPage };
-    default:
-        return { QStringLiteral("Move this ") + name, Action::HelpOrSelected, shape.propertyPage, shape.helpPage };
+    const QString name = QString::fromLatin1(tool.name).toLower();
+    switch (number - tool.firstNextStep) {
+    case 0: return { QStringLiteral("Start new ") + name, Action::ShowPage, tool.page };
+    case 1: return { QStringLiteral("Fine-tune this ") + name, Action::SelectedOrTool, tool.itemPage };
+    default: return { QStringLiteral("Move this ") + name, Action::HelpOrSelected, tool.itemPage, tool.moveHelp };
     }
+}
+
+// The shape tool whose three suggestions include `number`.
+const ToolInfo* shapeOfStep(int number)
+{
+    for (const ToolInfo& tool : toolTable())
+        if (isShapeToolPage(tool.page) && number >= tool.firstNextStep && number < tool.firstNextStep + 3)
+            return &tool;
+    return nullptr;
 }
 
 } // namespace
 
 Step step(int number)
 {
-    if (number >= kFirstShapeStep && number < kFirstShapeStep + 3 * 13)
-        return shapeStep(number);
+    if (const ToolInfo* shape = shapeOfStep(number))
+        return shapeStep(*shape, number);
+    const ToolInfo& line = toolInfo(Tool::Line);
+    const ToolInfo& text = toolInfo(Tool::Text);
+    const ToolInfo& picture = toolInfo(Tool::Picture);
     switch (number) {
-    case 1: return { QStringLiteral("Insert new item"), Action::ShowPage, 20 };
-    case 2: return { QStringLiteral("Draw next line"), Action::ShowPage, 98 };
-    case 3: return { QStringLiteral("Fine-tune this line"), Action::SelectedOrTool, 99 };
-    case 4: return { QStringLiteral("Move this line"), Action::HelpOrSelected, 99, 1025 };
-    case 5: return { QStringLiteral("Start new text"), Action::ShowPage, 300 };
-    case 6: return { QStringLiteral("Fine-tune this text"), Action::SelectedOrTool, 301 };
-    case 7: return { QStringLiteral("Move this text"), Action::HelpOrSelected, 301, 1036 };
-    case 47: return { QStringLiteral("Insert new picture"), Action::PictureDialog, 400 };
-    case 48: return { QStringLiteral("Fine-tune this clip"), Action::ShowPage, 401 };
-    case 49: return { QStringLiteral("Move this clip"), Action::ShowPage, 1078 };
-    case 50: return { QStringLiteral("Insert new clip"), Action::NewClip, 503 };
-    case 51: return { QStringLiteral("Edit this clip"), Action::EditClip, 510 };
-    case 52: return { QStringLiteral("Join items"), Action::Join, 59 };
-    case 53: return { QStringLiteral("Split group"), Action::Split, 20 };
+    case 1: return { QStringLiteral("Insert new item"), Action::ShowPage, Page::Select };
+    case 2: return { QStringLiteral("Draw next line"), Action::ShowPage, line.page };
+    case 3: return { QStringLiteral("Fine-tune this line"), Action::SelectedOrTool, line.itemPage };
+    case 4: return { QStringLiteral("Move this line"), Action::HelpOrSelected, line.itemPage, line.moveHelp };
+    case 5: return { QStringLiteral("Start new text"), Action::ShowPage, text.page };
+    case 6: return { QStringLiteral("Fine-tune this text"), Action::SelectedOrTool, text.itemPage };
+    case 7: return { QStringLiteral("Move this text"), Action::HelpOrSelected, text.itemPage, text.moveHelp };
+    case 47: return { QStringLiteral("Insert new picture"), Action::PictureDialog, picture.page };
+    case 48: return { QStringLiteral("Fine-tune this clip"), Action::ShowPage, picture.itemPage };
+    case 49: return { QStringLiteral("Move this clip"), Action::ShowPage, picture.moveHelp };
+    case 50: return { QStringLiteral("Insert new clip"), Action::NewClip, Page::NewClipDialog };
+    case 51: return { QStringLiteral("Edit this clip"), Action::EditClip, Page::EditClipDialog };
+    case 52: return { QStringLiteral("Join items"), Action::Join, Page::Mixed };
+    case 53: return { QStringLiteral("Split group"), Action::Split, Page::Select };
     default: return {};
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
+
 #include <QString>
 
 // The suggestions of the next-step box, numbered 1 ... 53.
@@ -10,20 +12,20 @@ inline constexpr int kCount = 53;
 // What choosing a suggestion does.
 enum class Action {
     ShowPage,        // show `page`
-    SelectedOrTool,  // keep the selection; `page` when something is selected, else page 20
+    SelectedOrTool,  // keep the selection; `page` when something is selected, else the tool palette
     HelpOrSelected,  // keep the selection; help page `helpPage` when its switch is on, else as SelectedOrTool
     PictureDialog,   // the picture insertion dialog, after 100 ms
     NewClip,         // a new clip of the last picture, after 100 ms
     EditClip,        // the clip boundary dialog, after 100 ms
-    Join,            // join the selection, then page 59
-    Split,           // split the selected group, then page 20
+    Join,            // join the selection, then the mixed-selection page
+    Split,           // split the selected group, then the tool palette
 };
 
 struct Step {
     QString caption;
     Action action = Action::ShowPage;
-    int page = 20;
-    int helpPage = 0;
+    Page page = Page::Select;
+    Page helpPage = Page::None;
 };
 
 // The suggestion with number `number`; an unknown number gives an empty caption.

@@ -1,52 +1,18 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
+
 #include <QVariant>
 
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-// Side-panel page numbers.
-namespace pages {
-inline constexpr int kSelect = 20;
-inline constexpr int kMixed = 59;
-inline constexpr int kLineTool = 98;
-inline constexpr int kLineProperties = 99;
-inline constexpr int kShapeToolFirst = 100;
-inline constexpr int kShapeToolLast = 199;
-inline constexpr int kShapePropertiesFirst = 200;
-inline constexpr int kShapePropertiesLast = 299;
-inline constexpr int kTextTool = 300;
-inline constexpr int kTextProperties = 301;
-inline constexpr int kTextToolPlaced = 302;
-inline constexpr int kTextTyping = 303;
-inline constexpr int kPictureDialog = 400;
-inline constexpr int kClipProperties = 401;
-inline constexpr int kHelpFirst = 1024;
-inline constexpr int kHelpLast = 1080;
-
-// Pages that show the properties of selected items.
-constexpr bool isItemPage(int page)
-{
-    return page == kMixed || page == kLineProperties
-        || (page >= kShapePropertiesFirst && page <= kShapePropertiesLast) || page == kTextProperties
-        || page == kClipProperties;
-}
-
-// Pages that choose a drawing tool.
-constexpr bool isToolPage(int page)
-{
-    return page == kLineTool || (page >= kShapeToolFirst && page <= kShapeToolLast) || page == kTextTool;
-}
-
-constexpr bool isHelpPage(int page) { return page >= kHelpFirst && page <= kHelpLast; }
-} // namespace pages
-
 // One visited side-panel page: the window it belonged to, the selection it
 // showed (a tag from tagSelection) and, for tool pages, the tool settings
 // that were current then.
 struct PageVisit {
-    int page = pages::kSelect;
+    Page page = Page::Select;
     std::int32_t windowId = -1;
     std::int32_t selectionTag = 0;
     QVariant toolSettings;

@@ -1,7 +1,6 @@
 #include "shell/SidePanel.h"
 
 #include "panels/ToolPalette.h"
-#include "shell/PageHistory.h"
 
 #include <QVBoxLayout>
 
@@ -16,11 +15,22 @@ SidePanel::SidePanel(QWidget* parent)
     toolPalette_->hide();
 }
 
-bool SidePanel::show(int page)
+const SidePanel::Panel* SidePanel::panelFor(Page page) const
+{
+    for (const Panel& panel : panels_)
+        if (panel.shows && panel.shows(page))
+            return &panel;
+    return nullptr;
+}
+
+bool SidePanel::canShow(Page page) const { return page == Page::Select || panelFor(page); }
+
+bool SidePanel::show(Page page)
 {
     QWidget* next = nullptr;
-    if (page != pages::kSelect) {
-        if (!factory_ || !(next = factory_(page, this)))
+    if (page != Page::Select) {
+        const Panel* panel = panelFor(page);
+        if (!panel || !(next = panel->make(page, this)))
             return false;
     }
     if (frame_) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
+
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class ToolPalette;
 class QVBoxLayout;
@@ -13,25 +16,31 @@ class QVBoxLayout;
 class SidePanel : public QWidget {
     Q_OBJECT
 public:
-    // Makes the frame of a page other than 20, or returns null when no panel
-    // shows that page yet.
-    using FrameFactory = std::function<QWidget*(int page, QWidget* parent)>;
+    // A panel frame class: the pages it shows and how to make it for one.
+    struct Panel {
+        std::function<bool(Page)> shows;
+        std::function<QWidget*(Page page, QWidget* parent)> make;
+    };
 
     explicit SidePanel(QWidget* parent = nullptr);
 
     ToolPalette* toolPalette() const { return toolPalette_; }
     QWidget* currentFrame() const { return frame_; }
-    int currentPage() const { return page_; }
+    Page currentPage() const { return page_; }
 
-    void setFrameFactory(FrameFactory factory) { factory_ = std::move(factory); }
+    void addPanel(Panel panel) { panels_.push_back(std::move(panel)); }
+    // Whether some panel shows `page`; the tool palette shows the select page.
+    bool canShow(Page page) const;
     // Replaces the page on show; false (and nothing changes) when no panel
     // shows `page`.
-    bool show(int page);
+    bool show(Page page);
 
 private:
+    const Panel* panelFor(Page page) const;
+
     ToolPalette* toolPalette_;
     QWidget* frame_ = nullptr;
     QVBoxLayout* layout_;
-    FrameFactory factory_;
-    int page_ = 0;
+    std::vector<Panel> panels_;
+    Page page_ = Page::None;
 };

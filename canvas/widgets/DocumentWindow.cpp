@@ -58,11 +58,6 @@ private:
     UserPrompt& inner_;
 };
 
-bool keepsTool(int tool)
-{
-    return tool == 1 || tool == 31 || (tool >= 100 && tool <= 199);
-}
-
 } // namespace
 
 DocumentWindow::DocumentWindow(EditorContext& context, QWidget* parent)
@@ -73,7 +68,7 @@ DocumentWindow::DocumentWindow(EditorContext& context, QWidget* parent)
 {
     busy_ = true;
     initialised_ = false;
-    editMode_ = keepsTool(context.currentTool()) ? context.currentTool() : 0;
+    editMode_ = carriesOver(context.currentTool()) ? context.currentTool() : EditMode::Select;
     setObjectName(QStringLiteral("DocumentWindow"));
     setMinimumSize(120, 90);
     createControls();
@@ -205,7 +200,7 @@ void DocumentWindow::createNewDrawing()
     originX_ = h->header.screenMinX;
     originY_ = h->header.screenMinY;
     initialised_ = true;
-    editMode_ = keepsTool(editMode_) ? editMode_ : 0;
+    editMode_ = carriesOver(editMode_) ? editMode_ : EditMode::Select;
 }
 
 bool DocumentWindow::loadFile(const QString& fileName)
@@ -244,7 +239,7 @@ void DocumentWindow::finishLoadedDrawing()
     openingPass_ = true;
     originX_ = h->screenMinX;
     originY_ = h->screenMinY;
-    editMode_ = 0;
+    editMode_ = EditMode::Select;
     pointCount_ = 0;
 }
 
@@ -396,10 +391,8 @@ void DocumentWindow::timer8Timer() { } // printing: comes with printing
 
 void DocumentWindow::timer5Timer()
 {
-    if (editMode_ == 1)
-        emit toolPageRequested(98);
-    else if (editMode_ == 31)
-        emit toolPageRequested(300);
+    if (editMode_ == EditMode::Line || editMode_ == EditMode::Text)
+        emit toolPageRequested(toolOfEditMode(editMode_)->page);
 }
 
 void DocumentWindow::timer7Timer()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/ToolTable.h"
 #include "model/ItemList.h"
 
 #include <QImage>
@@ -47,8 +48,8 @@ public:
     // No unsaved changes and at most three records: a window that may be reused.
     bool isUntouched() const;
 
-    int editMode() const { return editMode_; }
-    void setEditMode(int mode) { editMode_ = mode; }
+    EditMode editMode() const { return editMode_; }
+    void setEditMode(EditMode mode) { editMode_ = mode; }
     int pointCount() const { return pointCount_; }
     void setPointCount(int count) { pointCount_ = count; }
 
@@ -103,8 +104,8 @@ signals:
     void gridStateChanged();
     // A file path that belongs at the top of the recently used files.
     void fileUsed(const QString& path);
-    // The tool panel of the window's tool should be shown (page 98 or 300).
-    void toolPageRequested(int page);
+    // The panel of the window's tool should be shown (the line or the text tool's).
+    void toolPageRequested(Page page);
     // This window is active; the main window checks its Window menu entry.
     void activated();
     // The whole visible canvas was repainted.
@@ -156,7 +157,7 @@ private:
     std::int32_t windowId_ = 0;
     int untitledNumber_ = 0;
     QString fileName_;
-    int editMode_ = 0;
+    EditMode editMode_ = EditMode::Select;
     int pointCount_ = 0;
     std::int32_t tileX_ = 0, tileY_ = 0;
     std::int32_t originX_ = 0, originY_ = 0;

@@ -11,79 +11,84 @@
 #include <QLabel>
 #include <QToolButton>
 
+using B = UpperButton;
+
 TEST(CommandBar, EveryButtonHasAHintAndAPicture)
 {
     CommandBar commandBar;
     for (int n = 1; n <= CommandBar::kButtonCount; ++n) {
         SCOPED_TRACE(n);
-        ASSERT_NE(commandBar.button(n), nullptr);
-        EXPECT_FALSE(commandBar.button(n)->toolTip().isEmpty());
-        const QImage picture = commandBar.button(n)->icon().pixmap(18, 18).toImage();
+        const auto which = static_cast<UpperButton>(n);
+        ASSERT_NE(commandBar.button(which), nullptr);
+        EXPECT_FALSE(commandBar.button(which)->toolTip().isEmpty());
+        const QImage picture = commandBar.button(which)->icon().pixmap(18, 18).toImage();
         int painted = 0;
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
                 painted += qAlpha(picture.pixel(x, y)) > 0;
         EXPECT_GT(painted, 20);
     }
-    EXPECT_EQ(CommandBar::hintOf(1), "Create a new file");
-    EXPECT_EQ(CommandBar::hintOf(12), "Place the selected item behind other objects");
-    EXPECT_EQ(CommandBar::hintOf(36), "Split group");
+    EXPECT_EQ(CommandBar::hintOf(B::New), "Create a new file");
+    EXPECT_EQ(CommandBar::hintOf(B::ToBack), "Place the selected item behind other objects");
+    EXPECT_EQ(CommandBar::hintOf(B::InsertPicture), "Insert picture");
+    EXPECT_EQ(CommandBar::hintOf(B::SplitGroup), "Split group");
 }
 
 TEST(CommandBar, HoverRaisesOneButtonAtATimeButNotHiddenOnes)
 {
     CommandBar commandBar;
     commandBar.show();
-    commandBar.raiseButton(2);
-    commandBar.raiseButton(3);
-    EXPECT_FALSE(commandBar.button(2)->isRaised());
-    EXPECT_TRUE(commandBar.button(3)->isRaised());
-    commandBar.setButtonVisible(12, false);
-    commandBar.raiseButton(12);
-    EXPECT_FALSE(commandBar.button(12)->isRaised());
-    EXPECT_TRUE(commandBar.button(3)->isRaised());
+    commandBar.raiseButton(B::Open);
+    commandBar.raiseButton(B::Save);
+    EXPECT_FALSE(commandBar.button(B::Open)->isRaised());
+    EXPECT_TRUE(commandBar.button(B::Save)->isRaised());
+    commandBar.setButtonVisible(B::ToBack, false);
+    commandBar.raiseButton(B::ToBack);
+    EXPECT_FALSE(commandBar.button(B::ToBack)->isRaised());
+    EXPECT_TRUE(commandBar.button(B::Save)->isRaised());
     commandBar.lowerAll();
-    EXPECT_FALSE(commandBar.button(3)->isRaised());
+    EXPECT_FALSE(commandBar.button(B::Save)->isRaised());
 }
 
 TEST(CommandBar, OneToolButtonIsPressedInAtATime)
 {
     CommandBar commandBar;
-    commandBar.setPressedTool(9);
-    commandBar.setPressedTool(23);
-    EXPECT_FALSE(commandBar.button(9)->isPressedIn());
-    EXPECT_TRUE(commandBar.button(23)->isPressedIn());
-    commandBar.setToggle(19, true);
-    EXPECT_TRUE(commandBar.button(19)->isPressedIn());
-    EXPECT_TRUE(commandBar.button(23)->isPressedIn());
+    commandBar.setPressedTool(B::Select);
+    commandBar.setPressedTool(B::InsertRectangle);
+    EXPECT_FALSE(commandBar.button(B::Select)->isPressedIn());
+    EXPECT_TRUE(commandBar.button(B::InsertRectangle)->isPressedIn());
+    commandBar.setToggle(B::Gridlines, true);
+    EXPECT_TRUE(commandBar.button(B::Gridlines)->isPressedIn());
+    EXPECT_TRUE(commandBar.button(B::InsertRectangle)->isPressedIn());
 }
 
 TEST_F(MainWindowFixture, UpperMenuStatesAtStart)
 {
     CommandBar* commandBar = window->commandBar();
-    EXPECT_TRUE(commandBar->button(9)->isPressedIn()); // the select tool
-    for (int n : { 1, 2, 3, 8, 9, 10, 11 })
-        EXPECT_TRUE(commandBar->button(n)->isEnabled()) << n;
-    // Undo and Redo are grey without steps; features still to come are grey too.
-    for (int n : { 4, 5, 6, 7, 17, 18, 19, 20, 21, 27, 34 })
-        EXPECT_FALSE(commandBar->button(n)->isEnabled()) << n;
+    EXPECT_TRUE(commandBar->button(B::Select)->isPressedIn()); // the select tool
+    for (UpperButton n : { B::New, B::Open, B::Save, B::Repaint, B::Select, B::ZoomOut, B::ZoomIn })
+        EXPECT_TRUE(commandBar->button(n)->isEnabled()) << int(n);
+    // Undo and Redo are grey without steps; commands not there yet are grey too.
+    for (UpperButton n : { B::Export, B::Print, B::Undo, B::Redo, B::InsertLine, B::InsertText, B::Gridlines, B::Snap,
+             B::InsertTriangle, B::InsertPicture, B::InsertOblong })
+        EXPECT_FALSE(commandBar->button(n)->isEnabled()) << int(n);
     // Selection commands show only with a selection, Paste with a clipboard.
-    for (int n : { 12, 13, 14, 15, 16, 35, 36 })
-        EXPECT_TRUE(commandBar->button(n)->isHidden()) << n;
+    for (UpperButton n : { B::ToBack, B::ToFront, B::Erase, B::Paste, B::Copy, B::JoinItems, B::SplitGroup })
+        EXPECT_TRUE(commandBar->button(n)->isHidden()) << int(n);
 }
 
 TEST_F(MainWindowFixture, UpperMenuButtonsRunTheirCommands)
 {
-    QTest::mouseClick(window->commandBar()->button(1), Qt::LeftButton);
+    QTest::mouseClick(window->commandBar()->button(B::New), Qt::LeftButton);
     EXPECT_EQ(documentCount(), 1);
     const QString path = writeEmptyDrawing("from_button.tvle");
     dialogs.queueAnswer(path);
-    QTest::mouseClick(window->commandBar()->button(2), Qt::LeftButton);
+    QTest::mouseClick(window->commandBar()->button(B::Open), Qt::LeftButton);
     EXPECT_EQ(documentCount(), 1); // the untouched window took the file
     EXPECT_EQ(window->activeDocument()->fileName(), path);
 
     setModified(window->activeDocument()->items(), true);
-    QTest::mouseClick(window->commandBar()->button(3), Qt::LeftButton);
+    QTest::mouseClick(window->commandBar()->button(B::Save), Qt::LeftButton);
     EXPECT_FALSE(window->activeDocument()->isModified());
 }
 
@@ -97,10 +102,10 @@ TEST_F(MainWindowFixture, ToolPaletteListsTheSixteenEntries)
     EXPECT_EQ(names,
         QStringList({ "Picture", "Text", "Line", "Arc", "Spline", "Curve", "Triangle", "Square", "Rectangle",
             "Circle", "Pie", "Ellipse", "Polygon", "Star", "Solid", "Oblong" }));
-    EXPECT_EQ(toolPalette->entry(199)->text(), "Polygon");
+    EXPECT_EQ(toolPalette->entry(Tool::Polygon)->text(), "Polygon");
     EXPECT_TRUE(toolPalette->hint()->text().contains("Page Setup"));
     EXPECT_TRUE(toolPalette->hint()->text().contains("to change the size of the design."));
-    // Until the drawing tools come, their entries are grey rather than dead.
+    // Entries without a panel for their page are grey rather than dead.
     for (ToolPaletteEntry* entry : toolPalette->entries())
         EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
 }
@@ -109,11 +114,11 @@ TEST(ToolPalette, ClickReportsThePageOnce)
 {
     ToolPalette toolPalette;
     toolPalette.show();
-    std::vector<int> chosen;
-    QObject::connect(&toolPalette, &ToolPalette::entryChosen, [&chosen](int page) { chosen.push_back(page); });
-    QTest::mouseClick(toolPalette.entry(102), Qt::LeftButton);
-    QTest::mouseClick(toolPalette.entry(98), Qt::LeftButton);
-    EXPECT_EQ(chosen, (std::vector<int> { 102, 98 }));
+    std::vector<Page> chosen;
+    QObject::connect(&toolPalette, &ToolPalette::entryChosen, [&chosen](Page page) { chosen.push_back(page); });
+    QTest::mouseClick(toolPalette.entry(Tool::Rectangle), Qt::LeftButton);
+    QTest::mouseClick(toolPalette.entry(Tool::Line), Qt::LeftButton);
+    EXPECT_EQ(chosen, (std::vector<Page> { Page::RectangleTool, Page::LineTool }));
 }
 
 TEST(NextStepBoxTest, ShowsTheFirstFourSuggestionsInOrder)
@@ -145,5 +150,5 @@ TEST_F(MainWindowFixture, BackAndForwardAreGreyWithoutHistory)
     EXPECT_FALSE(window->nextStepBox()->backButton()->isEnabled());
     EXPECT_FALSE(window->nextStepBox()->forwardButton()->isEnabled());
     window->goBack();
-    EXPECT_EQ(window->currentPage(), 20);
+    EXPECT_EQ(window->currentPage(), Page::Select);
 }

@@ -176,23 +176,23 @@ TEST_F(DocumentWindowUi, MouseMarksOnTheRulersComeAndGo)
 
 TEST_F(DocumentWindowUi, ActivationReportsZoomAndToolAndLeavingHandsBackTheTool)
 {
-    context.setCurrentTool(105);
-    EXPECT_EQ(DocumentWindow(context).editMode(), 105); // shape tools carry over to a new window
-    context.setCurrentTool(20);
-    EXPECT_EQ(DocumentWindow(context).editMode(), 0); // other pages do not
+    context.setCurrentTool(EditMode::Star);
+    EXPECT_EQ(DocumentWindow(context).editMode(), EditMode::Star); // shape tools carry over to a new window
+    context.setCurrentTool(EditMode::TextEditing);
+    EXPECT_EQ(DocumentWindow(context).editMode(), EditMode::Select); // other modes do not
 
     auto w = newWindow();
     w->applyZoom(1.5);
-    w->setEditMode(31);
+    w->setEditMode(EditMode::Text);
     QSignalSpy zooms(w.get(), &DocumentWindow::zoomChanged);
     QSignalSpy pages(w.get(), &DocumentWindow::toolPageRequested);
     w->formActivate();
     ASSERT_EQ(zooms.count(), 1);
     EXPECT_EQ(zooms[0].at(0).toDouble(), 1.5);
     EXPECT_TRUE(QTest::qWaitFor([&] { return pages.count() == 1; }, 2000));
-    EXPECT_EQ(pages[0].at(0).toInt(), 300); // the text tool's panel
+    EXPECT_EQ(pages[0].at(0).value<Page>(), Page::TextTool);
     w->formDeactivate();
-    EXPECT_EQ(context.currentTool(), 31);
+    EXPECT_EQ(context.currentTool(), EditMode::Text);
 }
 
 TEST_F(DocumentWindowUi, DecliningAFileWithAWrongSignatureLeavesAnUntitledDrawingWithoutFurtherMessages)

@@ -7,7 +7,7 @@ namespace {
 PageVisit visit(int page, int windowId = 1)
 {
     PageVisit v;
-    v.page = page;
+    v.page = static_cast<Page>(page);
     v.windowId = windowId;
     return v;
 }
@@ -22,12 +22,12 @@ TEST(PageHistoryTest, WalksBackAndForwardSkippingUnusableEntries)
     // Window 7 has closed: its item page is skipped.
     const auto usable = [](const PageVisit& v) { return v.windowId != 7; };
     ASSERT_TRUE(history.canGoBack(usable));
-    EXPECT_EQ(history.back(usable)->page, 102);
-    EXPECT_EQ(history.back(usable)->page, 20);
+    EXPECT_EQ(history.back(usable)->page, Page::RectangleTool);
+    EXPECT_EQ(history.back(usable)->page, Page::Select);
     EXPECT_FALSE(history.canGoBack(usable));
     EXPECT_EQ(history.back(usable), nullptr);
-    EXPECT_EQ(history.forward(usable)->page, 102);
-    EXPECT_EQ(history.forward(usable)->page, 300);
+    EXPECT_EQ(history.forward(usable)->page, Page::RectangleTool);
+    EXPECT_EQ(history.forward(usable)->page, Page::TextTool);
     EXPECT_FALSE(history.canGoForward(usable));
 }
 

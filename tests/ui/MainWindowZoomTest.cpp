@@ -28,7 +28,7 @@ namespace {
 
 double headerZoom(DocumentWindow* docWindow) { return docWindow->header()->zoom; }
 
-void click(CommandBar* commandBar, int button)
+void click(CommandBar* commandBar, UpperButton button)
 {
     QTest::mouseClick(commandBar->button(button), Qt::LeftButton);
 }
@@ -39,7 +39,7 @@ TEST_F(MainWindowFixture, ZoomButtonsStepTheActiveDrawing)
 {
     DocumentWindow* docWindow = window->openDocument({});
     CommandBar* commandBar = window->commandBar();
-    click(commandBar, 11);
+    click(commandBar, UpperButton::ZoomIn);
     EXPECT_DOUBLE_EQ(window->applicationZoom(), 1.25);
     EXPECT_DOUBLE_EQ(headerZoom(docWindow), 1.25);
     EXPECT_EQ(commandBar->zoomLabel()->text(), "125%");
@@ -47,12 +47,12 @@ TEST_F(MainWindowFixture, ZoomButtonsStepTheActiveDrawing)
     EXPECT_TRUE(window->action("zoom125")->isChecked());
 
     for (int i = 0; i < 6; ++i)
-        click(commandBar, 10);
+        click(commandBar, UpperButton::ZoomOut);
     EXPECT_DOUBLE_EQ(headerZoom(docWindow), 0.25);
     EXPECT_TRUE(window->action("zoom25")->isChecked());
 
     window->action("zoom300")->trigger();
-    click(commandBar, 11);
+    click(commandBar, UpperButton::ZoomIn);
     EXPECT_DOUBLE_EQ(headerZoom(docWindow), 3.0);
     EXPECT_EQ(commandBar->zoomLabel()->text(), "300%");
 }
@@ -106,12 +106,12 @@ TEST_F(MainWindowFixture, GridMenusAndTogglesFollowTheActiveDrawing)
     emit gridded->gridStateChanged();
     EXPECT_TRUE(window->action("grid1")->isChecked()); // Horizontal
     EXPECT_TRUE(window->action("snap2")->isChecked()); // Vertical
-    EXPECT_TRUE(window->commandBar()->button(19)->isPressedIn());
-    EXPECT_TRUE(window->commandBar()->button(20)->isPressedIn());
+    EXPECT_TRUE(window->commandBar()->button(UpperButton::Gridlines)->isPressedIn());
+    EXPECT_TRUE(window->commandBar()->button(UpperButton::Snap)->isPressedIn());
 
     window->openDocument({});
     EXPECT_TRUE(window->action("grid0")->isChecked());
-    EXPECT_FALSE(window->commandBar()->button(19)->isPressedIn());
+    EXPECT_FALSE(window->commandBar()->button(UpperButton::Gridlines)->isPressedIn());
     window->windowMenu()->actions().first()->trigger();
     EXPECT_TRUE(window->action("grid1")->isChecked());
 }

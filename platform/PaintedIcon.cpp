@@ -1,4 +1,4 @@
-#include "panels/PaintedIcon.h"
+#include "platform/PaintedIcon.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,6 +1,6 @@
-#include "panels/ShapeIcons.h"
+#include "canvas/ToolIcons.h"
 
-#include "panels/PaintedIcon.h"
+#include "platform/PaintedIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +27,37 @@ QPolygonF regular(int corners, double radius, double innerRadius, QPointF centre
         polygon << centre + QPointF(r * std::cos(a), r * std::sin(a));
     }
     return polygon;
+}
+
+} // namespace
+
+namespace toolicons {
+
+// A hand with a pointing finger.
+void pointer(QPainter& p)
+{
+    QPainterPath hand;
+    hand.moveTo(7, 11);
+    hand.lineTo(7, 3.2);
+    hand.cubicTo(7, 1.6, 9.6, 1.6, 9.6, 3.2);
+    hand.lineTo(9.6, 8.5);
+    hand.cubicTo(9.6, 7.2, 12, 7.2, 12, 8.5);
+    hand.cubicTo(12, 7.4, 14.3, 7.4, 14.3, 9);
+    hand.cubicTo(14.3, 8, 16.5, 8, 16.5, 9.6);
+    hand.lineTo(16.5, 13.5);
+    hand.cubicTo(16.5, 16.5, 15, 18.5, 12, 18.5);
+    hand.lineTo(10, 18.5);
+    hand.cubicTo(8, 18.5, 7, 17, 5.5, 15);
+    hand.lineTo(3.3, 12);
+    hand.cubicTo(2.5, 10.8, 4.2, 9.6, 5.2, 10.6);
+    hand.closeSubpath();
+    p.setPen(iconPen(1.1));
+    p.setBrush(QColor(0xff, 0xe4, 0xc4));
+    p.drawPath(hand);
+    p.setPen(iconPen(0.7));
+    p.drawLine(QPointF(9.6, 8.5), QPointF(9.6, 11));
+    p.drawLine(QPointF(12, 8.5), QPointF(12, 11));
+    p.drawLine(QPointF(14.3, 9), QPointF(14.3, 11.5));
 }
 
 void picture(QPainter& p)
@@ -156,33 +187,4 @@ void oblong(QPainter& p)
     p.drawRoundedRect(QRectF(1.5, 5, 17, 10), 5, 5);
 }
 
-IconPainter painterFor(int page)
-{
-    switch (page) {
-    case 400: return picture;
-    case 300: return text;
-    case 98: return line;
-    case 100: return triangle;
-    case 101: return square;
-    case 102: return rectangle;
-    case 103: return circle;
-    case 104: return ellipse;
-    case 105: return star;
-    case 107: return pie;
-    case 108: return arc;
-    case 109: return spline;
-    case 110: return solid;
-    case 111: return curve;
-    case 112: return oblong;
-    case 199: return polygon;
-    default: return {};
-    }
-}
-
-} // namespace
-
-QIcon insertIcon(int page)
-{
-    const IconPainter paint = painterFor(page);
-    return paint ? makePaintedIcon(paint) : QIcon();
-}
+} // namespace toolicons
