@@ -1,0 +1,174 @@
+#include "platform/codecs/QtImageDecoder.h"
+
+#include "platform/codecs/PictureLimits.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <cstdlib>
+
+#include <mutex>
+
+namespace {
+
+QByteArray qtFormatName(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::Ico:
+        return "ico";
+    default:
+        return {};
+    }
+}
+
+// Qt's readers refuse, by themselves, images needing more memory than their
+// allocation limit; it is raised once to the size our own check allows, so
+// that check is the one that speaks.
+void raiseQtAllocationLimit()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const int megabytes = int(kMaxPicturePixels * Bitmap24::kBytesPerPixel / (1 << 20));
+        if (QImageReader::allocationLimit() < megabytes)
+            QImageReader::setAllocationLimit(megabytes);
+    });
+}
+
+// A reader bound to one format, never guessing another from the contents.
+struct BoundReader {
+    QByteArray data;
+    QBuffer buffer;
+    QImageReader reader;
+
+    BoundReader(const QByteArray& bytes, PictureFormat format)
+        : data(bytes)
+        , buffer(&data)
+    {
+        raiseQtAllocationLimit();
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+        reader.setFormat(qtFormatName(format));
+        reader.setAutoDetectImageFormat(false);
+        reader.setDecideFormatFromContent(false);
+    }
+};
+
+// The image an icon file is shown by: its largest.
+int largestImage(QImageReader& reader)
+{
+    const int count = reader.imageCount();
+    int best = 0;
+    qint64 bestArea = -1;
+    for (int i = 0; i < count; ++i) {
+        if (!reader.jumpToImage(i))
+            break;
+        const QSize s = reader.size();
+        if (qint64(s.width()) * s.height() > bestArea) {
+            bestArea = qint64(s.width()) * s.height();
+            best = i;
+        }
+    }
+    return best;
+}
+
+// Composites over white: what remains of a transparent pixel on a bitmap
+// that has no transparency.
+Bitmap24 overWhite(const QImage& image)
+{
+    const QImage premultiplied = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Bitmap24 out(image.width(), image.height());
+    if (out.isNull())
+        return out;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+        std::uint8_t* row = out.scanLine(y);
+        for (int x = 0; x < image.width(); ++x, row += Bitmap24::kBytesPerPixel) {
+            const QRgb p = in[x];
+            const int white = 255 - qAlpha(p);
+            row[0] = std::uint8_t(qBlue(p) + white);
+            row[1] = std::uint8_t(qGreen(p) + white);
+            row[2] = std::uint8_t(qRed(p) + white);
+            row[3] = 0xff;
+        }
+    }
+    return out;
+}
+
+// Qt's bitmap reader keeps what it read of an uncompressed bitmap whose
+// pixels are cut short and leaves the rest undefined; such a file is refused.
+bool bmpPixelsEndEarly(const QByteArray& b)
+{
+    constexpr qsizetype kFileHeader = 14;
+    if (b.size() < kFileHeader + 16)
+        return false; // the reader refuses it
+    const std::uint32_t pixelsAt = qFromLittleEndian<std::uint32_t>(b.constData() + 10);
+    const std::uint32_t infoSize = qFromLittleEndian<std::uint32_t>(b.constData() + kFileHeader);
+    std::int64_t width = 0, height = 0, bits = 0, compression = 0;
+    if (infoSize == 12) {
+        width = qFromLittleEndian<std::uint16_t>(b.constData() + kFileHeader + 4);
+        height = qFromLittleEndian<std::uint16_t>(b.constData() + kFileHeader + 6);
+        bits = qFromLittleEndian<std::uint16_t>(b.constData() + kFileHeader + 10);
+    } else if (infoSize >= 40 && b.size() >= kFileHeader + 20) {
+        width = qFromLittleEndian<std::int32_t>(b.constData() + kFileHeader + 4);
+        height = std::abs(std::int64_t(qFromLittleEndian<std::int32_t>(b.constData() + kFileHeader + 8)));
+        bits = qFromLittleEndian<std::uint16_t>(b.constData() + kFileHeader + 14);
+        compression = qFromLittleEndian<std::uint32_t>(b.constData() + kFileHeader + 16);
+    } else {
+        return false;
+    }
+    constexpr std::int64_t kUncompressed = 0, kBitFields = 3;
+    if ((compression != kUncompressed && compression != kBitFields) || width <= 0 || bits <= 0 || bits > 32)
+        return false;
+    const std::int64_t stride = (width * bits + 31) / 32 * 4;
+    return std::int64_t(pixelsAt) + stride * height > b.size();
+}
+
+} // namespace
+
+PictureInfo readQtImageInfo(const QByteArray& bytes, PictureFormat format)
+{
+    BoundReader r(bytes, format);
+    if (format == PictureFormat::Ico)
+        r.reader.jumpToImage(largestImage(r.reader));
+    const QSize size = r.reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return infoFailure(
+            format, PictureError::Corrupt, QStringLiteral("the picture's header cannot be read"));
+    PictureInfo info;
+    info.format = format;
+    info.size = size;
+    return info;
+}
+
+DecodedPicture decodeQtImage(const QByteArray& bytes, PictureFormat format, const DecodeOptions& options)
+{
+    BoundReader r(bytes, format);
+    if (format == PictureFormat::Ico)
+        r.reader.jumpToImage(largestImage(r.reader));
+    // The header's size is checked before the reader allocates the picture;
+    // the decoded one again, since a damaged file may disagree with itself.
+    const QSize claimed = r.reader.size();
+    if (!claimed.isValid() || claimed.isEmpty())
+        return decodeFailure(PictureError::Corrupt, QStringLiteral("the picture's header cannot be read"));
+    QString problem = pictureSizeProblem(claimed.width(), claimed.height(), options);
+    if (!problem.isNull())
+        return decodeFailure(PictureError::TooLarge, problem);
+    if (format == PictureFormat::Bmp && bmpPixelsEndEarly(bytes))
+        return decodeFailure(PictureError::Corrupt, QStringLiteral("the picture's data end early"));
+    QImage image;
+    if (!r.reader.read(&image) || image.isNull())
+        return decodeFailure(PictureError::Corrupt, r.reader.errorString());
+    problem = pictureSizeProblem(image.width(), image.height(), options);
+    if (!problem.isNull())
+        return decodeFailure(PictureError::TooLarge, problem);
+    DecodedPicture result;
+    result.bitmap = image.hasAlphaChannel() ? overWhite(image) : Bitmap24(image);
+    if (result.bitmap.isNull())
+        return decodeFailure(PictureError::TooLarge, QStringLiteral("not enough memory for the picture"));
+    return result;
+}

@@ -1,0 +1,112 @@
+#include "CodecFixtures.h"
+
+#include "platform/codecs/PictureDecoder.h"
+
+#include <QColor>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace codecfixture;
+
+bool reddish(std::uint32_t c)
+{
+    return (c & 0xff) > 200 && ((c >> 8) & 0xff) < 60 && ((c >> 16) & 0xff) < 60;
+}
+
+DecodeOptions atDpi(double dpi)
+{
+    DecodeOptions o;
+    o.dpiX = o.dpiY = dpi;
+    return o;
+}
+
+struct SizeCase {
+    const char* name;
+    QByteArray (*bytes)();
+    double dpi;
+    QSize size;
+};
+
+class MetafileSizeTest : public testing::TestWithParam<SizeCase> { };
+
+TEST_P(MetafileSizeTest, DrawnAtItsOwnSize)
+{
+    const SizeCase c = GetParam();
+    const QByteArray bytes = c.bytes();
+    const PictureInfo info = pictureInfo(bytes, PictureFormat::Metafile, atDpi(c.dpi));
+    ASSERT_TRUE(info.ok()) << info.message.toStdString();
+    EXPECT_EQ(info.size, c.size);
+    const DecodedPicture d = decodePicture(bytes, PictureFormat::Metafile, atDpi(c.dpi));
+    ASSERT_TRUE(d.ok()) << d.message.toStdString();
+    ASSERT_EQ(QSize(d.bitmap.width(), d.bitmap.height()), c.size);
+    // The red rectangle covers the middle; the corners stay white.
+    const int w = c.size.width(), h = c.size.height();
+    EXPECT_TRUE(reddish(d.bitmap.pixel(w / 2, h / 2))) << std::hex << d.bitmap.pixel(w / 2, h / 2);
+    EXPECT_EQ(d.bitmap.pixel(1, 1), 0xFFFFFFu);
+    EXPECT_EQ(d.bitmap.pixel(w - 2, h - 2), 0xFFFFFFu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, MetafileSizeTest,
+    testing::Values(
+        // A frame of 26.45 x 13.22 mm: 2645 x 96 / 2540 = 99.97 -> 100, 1322 x 96 / 2540 = 49.97 -> 50.
+        SizeCase { "emf96", [] { return makeEmf(2645, 1322); }, 96, QSize(100, 50) },
+        SizeCase { "emf192", [] { return makeEmf(2645, 1322); }, 192, QSize(200, 100) },
+        // 1440 x 720 twips are 1 x 0.5 inch.
+        SizeCase { "wmf96", [] { return makePlaceableWmf(1440, 720, 1440); }, 96, QSize(96, 48) },
+        // 300 x 100 units at 100 per inch: 3 x 1 inch.
+        SizeCase { "wmf120", [] { return makePlaceableWmf(300, 100, 100); }, 120, QSize(360, 120) }),
+    [](const testing::TestParamInfo<SizeCase>& i) { return std::string(i.param.name); });
+
+TEST(MetafileDecoder, BareWmfTakesTheSizeOfWhatItDraws)
+{
+    // Without its placeable header the file has no physical size; it is as
+    // large as its drawing, here about half the window.
+    const QByteArray bare = makePlaceableWmf(1440, 720, 1440).mid(22);
+    const DecodedPicture d = decodePicture(bare, PictureFormat::Metafile);
+    ASSERT_TRUE(d.ok()) << d.message.toStdString();
+    EXPECT_GT(d.bitmap.width(), 1);
+    EXPECT_GT(d.bitmap.height(), 1);
+    EXPECT_TRUE(reddish(d.bitmap.pixel(d.bitmap.width() / 2, d.bitmap.height() / 2)));
+}
+
+struct DamageCase {
+    const char* name;
+    QByteArray (*bytes)();
+    PictureError expected;
+};
+
+class MetafileDamageTest : public testing::TestWithParam<DamageCase> { };
+
+TEST_P(MetafileDamageTest, FailsCleanly)
+{
+    const DamageCase c = GetParam();
+    const QByteArray bytes = c.bytes();
+    const DecodedPicture d = decodePicture(bytes, PictureFormat::Metafile);
+    EXPECT_EQ(d.error, c.expected) << d.message.toStdString();
+    EXPECT_TRUE(d.bitmap.isNull());
+    EXPECT_EQ(pictureInfo(bytes, PictureFormat::Metafile).error, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Damage, MetafileDamageTest,
+    testing::Values(
+        DamageCase { "emfWithoutEnd", [] { return makeEmf(2645, 1322, false); }, PictureError::Corrupt },
+        DamageCase { "emfCut", [] { return makeEmf(2645, 1322).left(120); }, PictureError::Corrupt },
+        DamageCase { "emfEmptyFrame", [] { return makeEmf(0, 1322); }, PictureError::Corrupt },
+        DamageCase { "emfNegativeFrame", [] { return makeEmf(-2645, 1322); }, PictureError::Corrupt },
+        // A frame of 100 x 100 metres.
+        DamageCase { "emfHugeFrame", [] { return makeEmf(10000000, 10000000); }, PictureError::TooLarge },
+        DamageCase { "emfFrameBeyondIntegers", [] { return makeEmf(2147483647, 2147483647); },
+            PictureError::TooLarge },
+        // 32767 units at 1 unit per inch: 32767 inches.
+        DamageCase { "wmfHugeBox", [] { return makePlaceableWmf(32767, 32767, 1); }, PictureError::TooLarge },
+        DamageCase { "wmfNoUnits", [] { return makePlaceableWmf(1440, 720, 0); }, PictureError::Corrupt },
+        DamageCase {
+            "wmfCut", [] { return makePlaceableWmf(1440, 720, 1440).left(60); }, PictureError::Corrupt },
+        DamageCase { "notAMetafile", [] { return QByteArray("GIF89a\x01\x00\x01\x00 and more bytes here"); },
+            PictureError::Corrupt },
+        DamageCase { "empty", [] { return QByteArray(); }, PictureError::Corrupt }),
+    [](const testing::TestParamInfo<DamageCase>& i) { return std::string(i.param.name); });
+
+} // namespace
