@@ -12,7 +12,8 @@
 // or allocate more than the input holds.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes
+        = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     FixedAnswerPrompt prompt(size % 2 ? UserPrompt::Answer::Yes : UserPrompt::Answer::No);
     ItemList list;
     readDrawingBytes(bytes, list, ScreenMetrics {}, prompt);

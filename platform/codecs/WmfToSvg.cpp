@@ -1,5 +1,7 @@
 #include "platform/codecs/WmfToSvg.h"
 
+#include "platform/codecs/WmfSvgDevice.h"
+
 extern "C" {
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
@@ -66,7 +68,7 @@ public:
         : data_(bytes)
     {
         wmfAPI_Options options {};
-        options.function = wmf_svg_function;
+        options.function = wmfMendedSvgDevice;
         options.context = &budget_;
         options.malloc = budgetMalloc;
         options.realloc = budgetRealloc;

@@ -157,29 +157,43 @@ inline QByteArray makeEmf(std::int32_t frameWidth, std::int32_t frameHeight, boo
     return emf + records;
 }
 
-// A placeable WMF whose box is `boxWidth` x `boxHeight` units at
-// `unitsPerInch`, with a window of the same extent and a red rectangle over
-// its middle half (a quarter in from each side).
-inline QByteArray makePlaceableWmf(std::int16_t boxWidth, std::int16_t boxHeight, std::uint16_t unitsPerInch)
-{
-    QByteArray records;
-    std::uint32_t largest = 0;
-    auto record = [&](std::uint16_t function, std::initializer_list<std::int16_t> params) {
+// The records of a WMF, each a size in words, a function number and its
+// parameters, ending with the end-of-file record when `bytes` is called.
+class WmfRecords {
+public:
+    WmfRecords& add(std::uint16_t function, std::initializer_list<std::int16_t> params)
+    {
         const std::uint32_t words = std::uint32_t(3 + params.size());
-        largest = std::max(largest, words);
-        putU32(records, words);
-        putU16(records, function);
+        largest_ = std::max(largest_, words);
+        putU32(bytes_, words);
+        putU16(bytes_, function);
         for (std::int16_t p : params)
-            putU16(records, std::uint16_t(p));
-    };
-    record(0x020B, { 0, 0 }); // SETWINDOWORG y, x
-    record(0x020C, { boxHeight, boxWidth }); // SETWINDOWEXT y, x
-    record(0x02FC, { 0, 0x00FF, 0, 0 }); // CREATEBRUSHINDIRECT: solid red
-    record(0x012D, { 0 }); // SELECTOBJECT
-    record(0x041B,
-        { std::int16_t(boxHeight * 3 / 4), std::int16_t(boxWidth * 3 / 4), std::int16_t(boxHeight / 4),
-            std::int16_t(boxWidth / 4) }); // RECTANGLE bottom, right, top, left
-    record(0x0000, {}); // EOF
+            putU16(bytes_, std::uint16_t(p));
+        return *this;
+    }
+    std::uint32_t largest() const { return largest_; }
+    QByteArray bytes() const
+    {
+        QByteArray b = bytes_;
+        putU32(b, 3);
+        putU16(b, 0);
+        return b;
+    }
+
+private:
+    QByteArray bytes_;
+    std::uint32_t largest_ = 3;
+};
+
+// A placeable WMF whose box is `boxWidth` x `boxHeight` units at
+// `unitsPerInch`, with a window of the same extent, drawing `records`.
+inline QByteArray placeableWmf(std::int16_t boxWidth, std::int16_t boxHeight, std::uint16_t unitsPerInch,
+    WmfRecords records, std::uint16_t objects = 2)
+{
+    QByteArray drawing;
+    WmfRecords window;
+    window.add(0x020B, { 0, 0 }).add(0x020C, { boxHeight, boxWidth }); // SETWINDOWORG, SETWINDOWEXT (y, x)
+    drawing = window.bytes().chopped(6) + records.bytes();
 
     QByteArray wmf;
     const std::uint16_t header[]
@@ -193,11 +207,24 @@ inline QByteArray makePlaceableWmf(std::int16_t boxWidth, std::int16_t boxHeight
     putU16(wmf, 1); // in memory
     putU16(wmf, 9); // header words
     putU16(wmf, 0x300);
-    putU32(wmf, std::uint32_t((18 + records.size()) / 2));
-    putU16(wmf, 1); // objects
-    putU32(wmf, largest);
+    putU32(wmf, std::uint32_t((18 + drawing.size()) / 2));
+    putU16(wmf, objects);
+    putU32(wmf, std::max(records.largest(), window.largest()));
     putU16(wmf, 0);
-    return wmf + records;
+    return wmf + drawing;
+}
+
+// A placeable WMF with a red rectangle over the middle half of its box (a
+// quarter in from each side).
+inline QByteArray makePlaceableWmf(std::int16_t boxWidth, std::int16_t boxHeight, std::uint16_t unitsPerInch)
+{
+    WmfRecords r;
+    r.add(0x02FC, { 0, 0x00FF, 0, 0 }) // CREATEBRUSHINDIRECT: solid red
+        .add(0x012D, { 0 }) // SELECTOBJECT
+        .add(0x041B,
+            { std::int16_t(boxHeight * 3 / 4), std::int16_t(boxWidth * 3 / 4), std::int16_t(boxHeight / 4),
+                std::int16_t(boxWidth / 4) }); // RECTANGLE bottom, right, top, left
+    return placeableWmf(boxWidth, boxHeight, unitsPerInch, r);
 }
 
 } // namespace codecfixture

@@ -59,6 +59,28 @@ INSTANTIATE_TEST_SUITE_P(Sizes, MetafileSizeTest,
         SizeCase { "wmf120", [] { return makePlaceableWmf(300, 100, 100); }, 120, QSize(360, 120) }),
     [](const testing::TestParamInfo<SizeCase>& i) { return std::string(i.param.name); });
 
+TEST(MetafileDecoder, WmfPiesSitOnTheirCentreAndPolylinesStayOpen)
+{
+    // One inch by half an inch: 96 x 48 pixels, 15 units a pixel.
+    WmfRecords r;
+    r.add(0x02FC, { 0, 0x00FF, 0, 0 }) // solid red brush
+        .add(0x012D, { 0 })
+        .add(0x02FA, { 0, 0, 0, 0, 0x00FF }) // blue pen: style, width x, y, colour
+        .add(0x012D, { 1 })
+        // PIE in the box (720, 0)-(1440, 720) from its top point counter-clockwise to
+        // its bottom point: the left half of a disc of radius 24 pixels about (72, 24).
+        .add(0x081A, { 720, 1080, 0, 1080, 720, 1440, 0, 720 })
+        // An open V from the top left corner down to (24, 48) and up to (48, 0).
+        .add(0x0325, { 3, 0, 0, 360, 720, 720, 0 });
+    const DecodedPicture d = decodePicture(placeableWmf(1440, 720, 1440, r), PictureFormat::Metafile);
+    ASSERT_TRUE(d.ok()) << d.message.toStdString();
+    ASSERT_EQ(QSize(d.bitmap.width(), d.bitmap.height()), QSize(96, 48));
+    EXPECT_TRUE(reddish(d.bitmap.pixel(62, 24))) << "inside the half disc";
+    EXPECT_EQ(d.bitmap.pixel(82, 24), 0xFFFFFFu) << "the other half";
+    EXPECT_EQ(d.bitmap.pixel(24, 14), 0xFFFFFFu) << "inside the V, which is not filled";
+    EXPECT_EQ(d.bitmap.pixel(4, 4), 0xFFFFFFu) << "where a pie about the origin would fall";
+}
+
 TEST(MetafileDecoder, BareWmfTakesTheSizeOfWhatItDraws)
 {
     // Without its placeable header the file has no physical size; it is as
