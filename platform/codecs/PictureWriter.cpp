@@ -20,6 +20,12 @@ EncodedPicture encodeWithQt(const Bitmap24& bitmap, const char* format)
     return result;
 }
 
+// A failure always carries a message, since an empty one would read as success.
+SaveResult failure(const QString& why)
+{
+    return { why.isEmpty() ? QStringLiteral("the file cannot be written") : why };
+}
+
 } // namespace
 
 EncodedPicture encodePicture(const Bitmap24& bitmap, SaveFormat format)
@@ -46,17 +52,16 @@ SaveResult savePicture(const Bitmap24& bitmap, const QString& path)
 {
     const EncodedPicture encoded = encodePicture(bitmap, saveFormatForPath(path));
     if (encoded.bytes.isEmpty())
-        return { encoded.message.isEmpty() ? QStringLiteral("the picture cannot be encoded")
-                                           : encoded.message };
+        return failure(encoded.message);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return { file.errorString() };
+        return failure(file.errorString());
     if (file.write(encoded.bytes) != encoded.bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return { why };
+        return failure(why);
     }
     if (!file.commit())
-        return { file.errorString() };
+        return failure(file.errorString());
     return {};
 }

@@ -132,16 +132,22 @@ bool bmpPixelsEndEarly(const QByteArray& b)
 
 PictureInfo readQtImageInfo(const QByteArray& bytes, PictureFormat format)
 {
-    BoundReader r(bytes, format);
-    if (format == PictureFormat::Ico)
-        r.reader.jumpToImage(largestImage(r.reader));
-    const QSize size = r.reader.size();
-    if (!size.isValid() || size.isEmpty())
-        return infoFailure(
-            format, PictureError::Corrupt, QStringLiteral("the picture's header cannot be read"));
     PictureInfo info;
     info.format = format;
-    info.size = size;
+    if (format == PictureFormat::Ico) {
+        // An icon's directory may disagree with its images, and no icon is
+        // larger than 256 x 256: decoding it is the reliable measure.
+        const DecodedPicture icon = decodeQtImage(bytes, format, DecodeOptions {});
+        if (!icon.ok())
+            return infoFailure(format, icon.error, icon.message);
+        info.size = QSize(icon.bitmap.width(), icon.bitmap.height());
+        return info;
+    }
+    BoundReader r(bytes, format);
+    info.size = r.reader.size();
+    if (!info.size.isValid() || info.size.isEmpty())
+        return infoFailure(
+            format, PictureError::Corrupt, QStringLiteral("the picture's header cannot be read"));
     return info;
 }
 
