@@ -13,6 +13,15 @@ struct FreeDeleter {
 
 } // namespace
 
+// libemf2svg shuts fontconfig down (FcFini) after each text it measures.
+// In a program whose own font database keeps using fontconfig, that frees
+// the configuration and caches under Qt's feet, and fontconfig aborts the
+// process when it finds caches still in use. Defining the function here
+// makes every caller in the program, the converter included, find this
+// empty one first: fontconfig stays up until the process ends, as it
+// would anyway.
+extern "C" void FcFini() { }
+
 MetafileSvg emfToSvg(const QByteArray& bytes, QSize size)
 {
     MetafileSvg result;

@@ -58,10 +58,18 @@ struct BoundReader {
     }
 };
 
-// The image an icon file is shown by: its largest.
-int largestImage(QImageReader& reader)
+// Real icons hold a few images, one for each size and colour depth.
+constexpr int kMaxIconImages = 256;
+
+// The image an icon file is shown by: its largest; -1 when the directory
+// claims more images than an icon holds or than the file has room for
+// (each costs Qt a look at the file, so a damaged count is slow as well).
+int largestImage(QImageReader& reader, qsizetype fileSize)
 {
+    constexpr qsizetype kDirectoryHeader = 6, kEntry = 16;
     const int count = reader.imageCount();
+    if (count > kMaxIconImages || kDirectoryHeader + kEntry * count > fileSize)
+        return -1;
     int best = 0;
     qint64 bestArea = -1;
     for (int i = 0; i < count; ++i) {
@@ -128,6 +136,26 @@ bool bmpPixelsEndEarly(const QByteArray& b)
     return std::int64_t(pixelsAt) + stride * height > b.size();
 }
 
+// A GIF is decoded at its logical screen size, which Qt's reader does not
+// report (it gives the first frame's size): read from the header itself.
+QSize gifScreenSize(const QByteArray& b)
+{
+    if (b.size() < 10)
+        return {};
+    return QSize(qFromLittleEndian<std::uint16_t>(b.constData() + 6),
+        qFromLittleEndian<std::uint16_t>(b.constData() + 8));
+}
+
+// The size a picture will decode at, as far as its header tells.
+QSize claimedSize(BoundReader& r, const QByteArray& bytes, PictureFormat format)
+{
+    const QSize size = r.reader.size();
+    if (format != PictureFormat::Gif || !size.isValid())
+        return size;
+    const QSize screen = gifScreenSize(bytes);
+    return QSize(std::max(size.width(), screen.width()), std::max(size.height(), screen.height()));
+}
+
 } // namespace
 
 PictureInfo readQtImageInfo(const QByteArray& bytes, PictureFormat format)
@@ -144,7 +172,7 @@ PictureInfo readQtImageInfo(const QByteArray& bytes, PictureFormat format)
         return info;
     }
     BoundReader r(bytes, format);
-    info.size = r.reader.size();
+    info.size = claimedSize(r, bytes, format);
     if (!info.size.isValid() || info.size.isEmpty())
         return infoFailure(
             format, PictureError::Corrupt, QStringLiteral("the picture's header cannot be read"));
@@ -154,11 +182,16 @@ PictureInfo readQtImageInfo(const QByteArray& bytes, PictureFormat format)
 DecodedPicture decodeQtImage(const QByteArray& bytes, PictureFormat format, const DecodeOptions& options)
 {
     BoundReader r(bytes, format);
-    if (format == PictureFormat::Ico)
-        r.reader.jumpToImage(largestImage(r.reader));
+    if (format == PictureFormat::Ico) {
+        const int image = largestImage(r.reader, bytes.size());
+        if (image < 0)
+            return decodeFailure(
+                PictureError::Corrupt, QStringLiteral("the icon's list of images is damaged"));
+        r.reader.jumpToImage(image);
+    }
     // The header's size is checked before the reader allocates the picture;
     // the decoded one again, since a damaged file may disagree with itself.
-    const QSize claimed = r.reader.size();
+    const QSize claimed = claimedSize(r, bytes, format);
     if (!claimed.isValid() || claimed.isEmpty())
         return decodeFailure(PictureError::Corrupt, QStringLiteral("the picture's header cannot be read"));
     QString problem = pictureSizeProblem(claimed.width(), claimed.height(), options);

@@ -3,6 +3,8 @@
 #include <QByteArray>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <numbers>
 
 extern "C" {
@@ -160,6 +162,65 @@ void drawBitmap(wmfAPI* api, wmfBMP_Draw_t* bitmap)
     write(api, "\"/>\n");
 }
 
+// The largest bitmap a metafile may carry; libwmf decodes each one into
+// memory of its own before it is drawn.
+constexpr std::int64_t kMaxBitmapPixels = 16'000'000;
+
+std::int64_t readLittle(const unsigned char* p, int bytes)
+{
+    std::int64_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = v << 8 | p[i];
+    return v;
+}
+
+// Whether a bitmap's header is one libwmf can read safely: a known header
+// size, a sane pixel depth and size, and, uncompressed, all its pixels
+// present; run-length coding cannot make more than 128 pixels of a byte.
+// libwmf itself loops for ever on some damaged headers.
+bool isSaneBitmap(const unsigned char* data, long length)
+{
+    if (!data || length < 14)
+        return false;
+    if (data[0] == 'B' && data[1] == 'M') {
+        data += 14;
+        length -= 14;
+    }
+    if (length < 12)
+        return false;
+    const std::int64_t headerSize = readLittle(data, 4);
+    std::int64_t width = 0, height = 0, bits = 0, compression = 0;
+    if (headerSize == 12) {
+        width = readLittle(data + 4, 2);
+        height = readLittle(data + 6, 2);
+        bits = readLittle(data + 10, 2);
+    } else if ((headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108
+                   || headerSize == 124)
+        && length >= headerSize) {
+        width = std::int32_t(readLittle(data + 4, 4));
+        height = std::abs(std::int64_t(std::int32_t(readLittle(data + 8, 4))));
+        bits = readLittle(data + 14, 2);
+        compression = readLittle(data + 16, 4);
+    } else {
+        return false;
+    }
+    if (width <= 0 || height <= 0 || width > 65535 || height > 65535 || width * height > kMaxBitmapPixels)
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    constexpr std::int64_t kUncompressed = 0, kBitFields = 3;
+    if (compression == kUncompressed || compression == kBitFields)
+        return (width * bits + 31) / 32 * 4 * height <= length;
+    return width * height <= 128 * std::int64_t(length);
+}
+
+void readBitmap(wmfAPI* api, wmfBMP_Read_t* read)
+{
+    read->bmp.data = nullptr;
+    if (isSaneBitmap(read->buffer, read->length))
+        wmf_ipa_bmp_read(api, read);
+}
+
 } // namespace
 
 void wmfMendedSvgDevice(wmfAPI* api)
@@ -173,4 +234,5 @@ void wmfMendedSvgDevice(wmfAPI* api)
     functions->draw_chord = drawChord;
     functions->poly_line = drawPolyline;
     functions->bmp_draw = drawBitmap;
+    functions->bmp_read = readBitmap;
 }

@@ -171,6 +171,16 @@ public:
             putU16(bytes_, std::uint16_t(p));
         return *this;
     }
+    // A record whose parameters are the given bytes (an even number).
+    WmfRecords& addBytes(std::uint16_t function, const QByteArray& params)
+    {
+        const std::uint32_t words = std::uint32_t(3 + params.size() / 2);
+        largest_ = std::max(largest_, words);
+        putU32(bytes_, words);
+        putU16(bytes_, function);
+        bytes_ += params;
+        return *this;
+    }
     std::uint32_t largest() const { return largest_; }
     QByteArray bytes() const
     {

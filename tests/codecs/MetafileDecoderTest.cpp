@@ -81,6 +81,57 @@ TEST(MetafileDecoder, WmfPiesSitOnTheirCentreAndPolylinesStayOpen)
     EXPECT_EQ(d.bitmap.pixel(4, 4), 0xFFFFFFu) << "where a pie about the origin would fall";
 }
 
+// A 2 x 2 24-bit bitmap, bottom row first: red, green; then blue, white.
+QByteArray smallDib()
+{
+    QByteArray dib;
+    for (std::uint32_t v : { 40u, 2u, 2u })
+        putU32(dib, v);
+    putU16(dib, 1);
+    putU16(dib, 24);
+    for (int i = 0; i < 6; ++i)
+        putU32(dib, 0);
+    dib.append("\x00\x00\xff\x00\xff\x00\x00\x00", 8);
+    dib.append("\xff\x00\x00\xff\xff\xff\x00\x00", 8);
+    return dib;
+}
+
+TEST(MetafileDecoder, WmfBitmapsAreDrawnOnceAtTheirPlace)
+{
+    // Stretched over the box's left half, 720 x 720 units: 48 x 48 pixels.
+    auto withBitmap = [](const QByteArray& dib) {
+        QByteArray params;
+        putU32(params, 0x00CC0020); // SRCCOPY
+        for (std::int16_t v : { 2, 2, 0, 0, 720, 720, 0, 0 }) // source h, w, y, x; destination h, w, y, x
+            putU16(params, std::uint16_t(v));
+        WmfRecords r;
+        r.addBytes(0x0B41, params + dib); // DIBSTRETCHBLT
+        return placeableWmf(1440, 720, 1440, r, 0);
+    };
+    const DecodedPicture d = decodePicture(withBitmap(smallDib()), PictureFormat::Metafile);
+    ASSERT_TRUE(d.ok()) << d.message.toStdString();
+    auto dominant = [&](int x, int y) {
+        const std::uint32_t c = d.bitmap.pixel(x, y);
+        const int r = c & 0xff, g = (c >> 8) & 0xff, b = (c >> 16) & 0xff;
+        return r > g + 60 && r > b + 60 ? 'r'
+            : g > r + 60 && g > b + 60  ? 'g'
+            : b > r + 60 && b > g + 60  ? 'b'
+                                        : '-';
+    };
+    EXPECT_EQ(dominant(8, 8), 'b');
+    EXPECT_EQ(dominant(8, 40), 'r');
+    EXPECT_EQ(dominant(40, 40), 'g');
+    EXPECT_EQ(d.bitmap.pixel(72, 24), 0xFFFFFFu) << "the right half stays empty";
+
+    // A bitmap claiming 60000 x 60000 pixels over 16 bytes is left out.
+    QByteArray huge = smallDib();
+    qToLittleEndian<std::int32_t>(60000, huge.data() + 4);
+    qToLittleEndian<std::int32_t>(60000, huge.data() + 8);
+    const DecodedPicture without = decodePicture(withBitmap(huge), PictureFormat::Metafile);
+    ASSERT_TRUE(without.ok()) << without.message.toStdString();
+    EXPECT_EQ(without.bitmap.pixel(8, 8), 0xFFFFFFu);
+}
+
 TEST(MetafileDecoder, BareWmfTakesTheSizeOfWhatItDraws)
 {
     // Without its placeable header the file has no physical size; it is as

@@ -168,8 +168,10 @@ QByteArray bmpClaiming(std::int32_t width, std::int32_t height)
     return b + QByteArray(16, '\x7f');
 }
 
-// A GIF header whose logical screen is the given size, with one frame of it.
-QByteArray gifClaiming(std::uint16_t width, std::uint16_t height)
+// A GIF whose logical screen is the given size, with one frame of the
+// frame size (the screen's when not given).
+QByteArray gifClaiming(
+    std::uint16_t width, std::uint16_t height, std::uint16_t frameWidth = 0, std::uint16_t frameHeight = 0)
 {
     QByteArray b("GIF89a");
     putU16(b, width);
@@ -179,8 +181,8 @@ QByteArray gifClaiming(std::uint16_t width, std::uint16_t height)
     b.append(',');
     putU16(b, 0);
     putU16(b, 0);
-    putU16(b, width);
-    putU16(b, height);
+    putU16(b, frameWidth ? frameWidth : width);
+    putU16(b, frameHeight ? frameHeight : height);
     b.append("\x00\x02\x02\x4c\x01\x00\x3b", 7);
     return b;
 }
@@ -211,8 +213,15 @@ INSTANTIATE_TEST_SUITE_P(Damage, QtImageDamageTest,
             "bmpTruncated", PictureFormat::Bmp, [] { return bmpClaiming(200, 200); }, PictureError::Corrupt },
         DamageCase {
             "gifHuge", PictureFormat::Gif, [] { return gifClaiming(65535, 65535); }, PictureError::TooLarge },
+        // Decoding allocates the whole screen, however small the frames.
+        DamageCase { "gifHugeScreenSmallFrame", PictureFormat::Gif,
+            [] { return gifClaiming(65535, 65535, 1, 1); }, PictureError::TooLarge },
         DamageCase {
             "gifHeaderOnly", PictureFormat::Gif, [] { return smallGif().left(13); }, PictureError::Corrupt },
+        // 65535 images claimed in a file with room for none.
+        DamageCase { "icoCountBeyondFile", PictureFormat::Ico,
+            [] { return QByteArray("\0\0\1\0\xff\xff", 6) + QByteArray(40, '\x01'); },
+            PictureError::Corrupt },
         DamageCase { "icoEmpty", PictureFormat::Ico, [] { return iconOf({}); }, PictureError::Corrupt },
         DamageCase { "icoTruncated", PictureFormat::Ico,
             [] {
