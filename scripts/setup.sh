@@ -11,7 +11,7 @@ shift || true
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libjpeg62-turbo-dev libwmf-dev libemf2svg-dev fonts-urw-base35
+  libjpeg62-turbo-dev libwmf-dev libemf2svg-dev libuemf-dev fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig
   ${TAVELLE_EXTRA_PACKAGES:-}

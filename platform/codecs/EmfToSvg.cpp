@@ -2,6 +2,7 @@
 
 #include <emf2svg.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -25,8 +26,13 @@ extern "C" void FcFini() { }
 MetafileSvg emfToSvg(const QByteArray& bytes, QSize size)
 {
     MetafileSvg result;
-    // The converter takes a mutable buffer, though it only reads it.
+    // The converter takes a mutable buffer, though it only reads it. The
+    // header's description plays no part in drawing, and the converter reads
+    // it even when its length is 0, up to a terminator that may be missing:
+    // it is removed.
     QByteArray copy(bytes);
+    constexpr qsizetype kDescriptionFields = 60, kDescriptionFieldBytes = 8;
+    std::fill_n(copy.data() + kDescriptionFields, kDescriptionFieldBytes, '\0');
     generatorOptions options {};
     char noNamespace[] = "";
     options.nameSpace = noNamespace;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include <uemf_safe.h>
+
 namespace {
 
 constexpr std::uint32_t kEmfHeaderType = 1;
@@ -44,7 +46,9 @@ bool isEmf(const QByteArray& b)
     return b.size() >= kEmfMinHeader && u32(b, 0) == kEmfHeaderType && u32(b, 40) == kEmfSignature;
 }
 
-// Every record is a type and a size in bytes, a multiple of four.
+// Every record is a type and a size in bytes, a multiple of four. Inside
+// each, libuemf checks that its counts and offsets stay within it: the
+// converter trusts them.
 QString walkEmfRecords(const QByteArray& b)
 {
     qsizetype at = 0;
@@ -52,6 +56,8 @@ QString walkEmfRecords(const QByteArray& b)
         const std::uint32_t type = u32(b, at), size = u32(b, at + 4);
         if (size < 8 || size % 4 != 0 || size > std::uint64_t(b.size() - at))
             return QStringLiteral("a record reaches past the end of the metafile");
+        if (!U_emf_record_safe(b.constData() + at))
+            return QStringLiteral("a record of the metafile is damaged");
         if (type == kEmfEndType)
             return {};
         at += size;
@@ -59,9 +65,20 @@ QString walkEmfRecords(const QByteArray& b)
     return QStringLiteral("the metafile ends early");
 }
 
+// The header's pixel format, when it has one, must lie inside the header.
+// (Its description is blanked before conversion instead: it is never drawn.)
+bool emfHeaderPartsFit(const QByteArray& b)
+{
+    const std::uint64_t size = u32(b, 4);
+    if (size < 100)
+        return true;
+    const std::uint64_t formatBytes = u32(b, 88), formatAt = u32(b, 92);
+    return !formatBytes || (formatAt >= kEmfMinHeader && formatAt + formatBytes <= size);
+}
+
 MetafileHeader readEmf(const QByteArray& b)
 {
-    if (u32(b, 4) < kEmfMinHeader)
+    if (u32(b, 4) < kEmfMinHeader || u32(b, 4) > std::uint64_t(b.size()) || !emfHeaderPartsFit(b))
         return failed(QStringLiteral("the metafile's header is damaged"));
     const QString walk = walkEmfRecords(b);
     if (!walk.isNull())

@@ -119,9 +119,10 @@ inline void putU32(QByteArray& b, std::uint32_t v)
 
 // An EMF whose frame is `frameWidth` x `frameHeight` hundredths of a
 // millimetre and whose logical units are device pixels of a 96 dpi device:
-// a red rectangle over the middle of a 100 x 50 pixel area. When `withEnd`
-// is false the end-of-file record is missing.
-inline QByteArray makeEmf(std::int32_t frameWidth, std::int32_t frameHeight, bool withEnd = true)
+// a red rectangle over the middle of a 100 x 50 pixel area, then `extra`
+// records. When `withEnd` is false the end-of-file record is missing.
+inline QByteArray makeEmf(
+    std::int32_t frameWidth, std::int32_t frameHeight, bool withEnd = true, const QByteArray& extra = {})
 {
     QByteArray records;
     auto record = [&](std::uint32_t type, std::initializer_list<std::uint32_t> words) {
@@ -133,6 +134,7 @@ inline QByteArray makeEmf(std::int32_t frameWidth, std::int32_t frameHeight, boo
     record(39, { 1, 0, 0x000000FF, 0 }); // CREATEBRUSHINDIRECT: solid red
     record(37, { 1 }); // SELECTOBJECT
     record(43, { 25, 12, 75, 38 }); // RECTANGLE
+    records += extra;
     if (withEnd)
         record(14, { 0, 16, 20 }); // EOF
     QByteArray emf;
@@ -145,7 +147,7 @@ inline QByteArray makeEmf(std::int32_t frameWidth, std::int32_t frameHeight, boo
     putU32(emf, 0x464D4520);
     putU32(emf, 0x10000);
     putU32(emf, std::uint32_t(88 + records.size()));
-    putU32(emf, withEnd ? 5 : 4);
+    putU32(emf, withEnd ? 5 : 4); // records (the extra ones are not counted)
     putU16(emf, 2); // handles
     putU16(emf, 0);
     putU32(emf, 0); // description

@@ -132,6 +132,30 @@ TEST(MetafileDecoder, WmfBitmapsAreDrawnOnceAtTheirPlace)
     EXPECT_EQ(without.bitmap.pixel(8, 8), 0xFFFFFFu);
 }
 
+TEST(MetafileDecoder, EmfDescriptionIsNeverRead)
+{
+    // No description, yet an offset far past the file: the converter would
+    // read from there.
+    QByteArray emf = makeEmf(2645, 1322);
+    qToLittleEndian<std::uint32_t>(0, emf.data() + 60);
+    qToLittleEndian<std::uint32_t>(4000, emf.data() + 64);
+    const DecodedPicture d = decodePicture(emf, PictureFormat::Metafile);
+    ASSERT_TRUE(d.ok()) << d.message.toStdString();
+    EXPECT_TRUE(reddish(d.bitmap.pixel(50, 25)));
+}
+
+TEST(MetafileDecoder, EmfRecordWhosePointsReachPastItIsRefused)
+{
+    // POLYLINE16 claiming 1000 points in a record with room for two.
+    QByteArray polyline;
+    for (std::uint32_t v : { 87u, 36u, 0u, 0u, 10u, 10u, 1000u })
+        putU32(polyline, v);
+    putU32(polyline, 0);
+    putU32(polyline, 0x000A000A);
+    const DecodedPicture d = decodePicture(makeEmf(2645, 1322, true, polyline), PictureFormat::Metafile);
+    EXPECT_EQ(d.error, PictureError::Corrupt) << d.message.toStdString();
+}
+
 TEST(MetafileDecoder, BareWmfTakesTheSizeOfWhatItDraws)
 {
     // Without its placeable header the file has no physical size; it is as
