@@ -146,7 +146,7 @@ QSize gifScreenSize(const QByteArray& b)
         qFromLittleEndian<std::uint16_t>(b.constData() + 8));
 }
 
-// The size a picture will decode at, as far as its header tells.
+// The most a picture may need once decoded, as far as its header tells.
 QSize claimedSize(BoundReader& r, const QByteArray& bytes, PictureFormat format)
 {
     const QSize size = r.reader.size();
@@ -172,7 +172,9 @@ PictureInfo readQtImageInfo(const QByteArray& bytes, PictureFormat format)
         return info;
     }
     BoundReader r(bytes, format);
-    info.size = claimedSize(r, bytes, format);
+    info.size = r.reader.size();
+    if (format == PictureFormat::Gif && info.size.isValid() && !gifScreenSize(bytes).isEmpty())
+        info.size = gifScreenSize(bytes); // the size the decoded picture has
     if (!info.size.isValid() || info.size.isEmpty())
         return infoFailure(
             format, PictureError::Corrupt, QStringLiteral("the picture's header cannot be read"));
