@@ -173,8 +173,13 @@ PictureInfo readQtImageInfo(const QByteArray& bytes, PictureFormat format)
     }
     BoundReader r(bytes, format);
     info.size = r.reader.size();
-    if (format == PictureFormat::Gif && info.size.isValid() && !gifScreenSize(bytes).isEmpty())
-        info.size = gifScreenSize(bytes); // the size the decoded picture has
+    if (format == PictureFormat::Gif && info.size.isValid()) {
+        // The decoded picture has the screen's size; a side the screen
+        // leaves at 0 is the frame's.
+        const QSize screen = gifScreenSize(bytes);
+        info.size = QSize(screen.width() > 0 ? screen.width() : info.size.width(),
+            screen.height() > 0 ? screen.height() : info.size.height());
+    }
     if (!info.size.isValid() || info.size.isEmpty())
         return infoFailure(
             format, PictureError::Corrupt, QStringLiteral("the picture's header cannot be read"));
