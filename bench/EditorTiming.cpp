@@ -5,7 +5,7 @@
 // `bench_EditorTiming --write-drawing FILE` only writes the 10,000-item
 // drawing (used for screenshots).
 
-#include "tests/render/RenderFixtures.h"
+#include "fixtures/RenderFixtures.h"
 
 #include "model/DrawingFile.h"
 #include "base/ScreenMetrics.h"

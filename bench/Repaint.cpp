@@ -1,7 +1,7 @@
 // Full repaint of a 1600 x 1600 canvas bitmap holding 10,000 mixed items:
 // every shape kind, lines with every built-in pattern, and text lines.
 
-#include "tests/render/RenderFixtures.h"
+#include "fixtures/RenderFixtures.h"
 
 #include "base/ScreenMetrics.h"
 #include "platform/Bitmap24.h"

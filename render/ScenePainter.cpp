@@ -17,6 +17,7 @@
 #include "render/SceneOrder.h"
 #include "render/ShapeDrawing.h"
 #include "render/TextRendering.h"
+#include "render/ViewTransform.h"
 
 #include <algorithm>
 #include <cmath>
@@ -121,9 +122,6 @@ PaintTarget screenTarget(CanvasView& view, DrawSurface& surface, bool quick)
 }
 
 double viewZoom(const CanvasView& view) { return view.items ? zoomOf(*view.items) : 1.0; }
-
-int docToScreen(double zoom, int v, int tile) { return roundEven(zoom * v) - tile; }
-int screenToDoc(double zoom, int p, int tile) { return zoom > 0.0 ? roundEven((p + tile) / zoom) : p + tile; }
 
 PaintRect deviceImage(const CanvasView& view, const PaintRect& unit)
 {

@@ -9,13 +9,13 @@
 #include "canvas/DocumentPainting.h"
 #include "canvas/DocumentSettings.h"
 #include "canvas/EditorContext.h"
-#include "canvas/ViewTransform.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
 #include "base/UserPrompt.h"
 #include "platform/Bitmap24.h"
+#include "render/ViewTransform.h"
 
 #include <QCloseEvent>
 #include <QDir>

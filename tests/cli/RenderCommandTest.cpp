@@ -1,4 +1,4 @@
-#include "render/RenderFixtures.h"
+#include "fixtures/RenderFixtures.h"
 #include "support/FixtureFiles.h"
 #include "support/RunProgram.h"
 

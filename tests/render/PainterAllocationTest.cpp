@@ -1,4 +1,4 @@
-#include "RenderFixtures.h"
+#include "fixtures/RenderFixtures.h"
 
 #include "platform/Bitmap24.h"
 #include "platform/DrawSurface.h"

@@ -1,4 +1,5 @@
-#include "RenderFixtures.h"
+#include "fixtures/RenderFixtures.h"
+#include "render/TextRendering.h"
 
 #include "platform/Bitmap24.h"
 #include "render/CanvasImage.h"

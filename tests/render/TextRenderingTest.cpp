@@ -1,4 +1,4 @@
-#include "RenderFixtures.h"
+#include "fixtures/RenderFixtures.h"
 
 #include "base/Rounding.h"
 #include "render/TextRendering.h"

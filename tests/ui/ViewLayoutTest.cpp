@@ -1,33 +1,8 @@
-#include "canvas/ViewTransform.h"
 #include "canvas/CanvasTiling.h"
 #include "canvas/MeasureText.h"
 #include "canvas/ViewLayout.h"
 
 #include <gtest/gtest.h>
-
-TEST(ViewTransform, RoundsBothWaysToEven)
-{
-    struct Case {
-        double zoom;
-        int value, tile, expected;
-    };
-    const Case toScreen[] = {
-        { 0.5, 101, 0, 50 }, // 50.5 goes to the even 50
-        { 0.5, 103, 0, 52 }, // 51.5 goes to the even 52
-        { 1.0, 37, 0, 37 }, { 3.0, 1000, 1600, 1400 }, { 0.25, -6, 0, -2 }, // -1.5 goes to -2
-    };
-    for (const Case& c : toScreen)
-        EXPECT_EQ(docToScreen(c.zoom, c.value, c.tile), c.expected) << c.zoom << " " << c.value;
-    const Case toDoc[] = {
-        { 0.5, 51, 0, 102 },
-        { 2.0, 5, 0, 2 }, // 2.5 goes to 2
-        { 2.0, 7, 0, 4 }, // 3.5 goes to 4
-        { 3.0, 100, 1600, 567 },
-        { 1.0, 0, 0, 0 },
-    };
-    for (const Case& c : toDoc)
-        EXPECT_EQ(screenToDoc(c.zoom, c.value, c.tile), c.expected) << c.zoom << " " << c.value;
-}
 
 TEST(CanvasTiling, HoldsA1600PixelWindowOfALargeCanvas)
 {
