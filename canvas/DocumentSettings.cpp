@@ -43,7 +43,7 @@ RulerStyle rulerStyle()
 
 QString documentFolder(const Preferences& preferences)
 {
-    const QString folder = preferences.docdir.trimmed();
+    const QString folder = preferences.documentFolder.trimmed();
     if (!folder.isEmpty() && QDir(folder).exists())
         return folder;
     return QDir::homePath();
@@ -51,7 +51,7 @@ QString documentFolder(const Preferences& preferences)
 
 void setDocumentFolder(Preferences& preferences, const QString& folder)
 {
-    preferences.docdir = folder;
+    preferences.documentFolder = folder;
 }
 
 void setUpNewHeader(

@@ -16,7 +16,7 @@ QString colorName(int i)
 
 namespace settingssections {
 
-void readRecentColors(Preferences& params, const SettingsStore& store)
+void readRecentColors(Preferences& preferences, const SettingsStore& store)
 {
     // The list is written most recent first, under A. Adding from the last
     // letter back to A puts A first again, so the order survives a restart;
@@ -28,33 +28,33 @@ void readRecentColors(Preferences& params, const SettingsStore& store)
             colors.push_back(*v);
     }
     for (auto it = colors.rbegin(); it != colors.rend(); ++it)
-        addRecentColor(params.recentColors, *it);
+        addRecentColor(preferences.recentColors, *it);
 }
 
-void writeRecentColors(const Preferences& params, SettingsStore& store)
+void writeRecentColors(const Preferences& preferences, SettingsStore& store)
 {
     for (int i = 0; i < kRecentColorCount; ++i)
         store.remove(settingsgroups::kCustomColors, colorName(i));
     for (int i = 0; i < kRecentColorCount; ++i) {
-        const std::int32_t c = params.recentColors[static_cast<std::size_t>(i)];
+        const std::int32_t c = preferences.recentColors[static_cast<std::size_t>(i)];
         if (c != kNoRecentColor)
             store.writeInt(settingsgroups::kCustomColors, colorName(i), c);
     }
 }
 
-void readDialogColors(Preferences& params, const SettingsStore& store)
+void readDialogColors(Preferences& preferences, const SettingsStore& store)
 {
     for (int i = 0; i < Preferences::kDialogColors; ++i) {
         const auto v = store.readString(settingsgroups::kDialogColors, colorName(i));
-        params.dialogColors[static_cast<std::size_t>(i)] = v && !v->isEmpty() ? *v : QString();
+        preferences.dialogColors[static_cast<std::size_t>(i)] = v && !v->isEmpty() ? *v : QString();
     }
 }
 
-void writeDialogColors(const Preferences& params, SettingsStore& store)
+void writeDialogColors(const Preferences& preferences, SettingsStore& store)
 {
     for (int i = 0; i < Preferences::kDialogColors; ++i) {
         store.remove(settingsgroups::kDialogColors, colorName(i));
-        const QString& c = params.dialogColors[static_cast<std::size_t>(i)];
+        const QString& c = preferences.dialogColors[static_cast<std::size_t>(i)];
         if (!c.isEmpty())
             store.writeString(settingsgroups::kDialogColors, colorName(i), c);
     }

@@ -6,7 +6,7 @@
 
 // Every value of the CustomSettings group in reading order, with its rule.
 // One list serves both directions, so the reader and the writer cannot
-// disagree about a name. V is a reader or a writer; V::params is Preferences&
+// disagree about a name. V is a reader or a writer; V::preferences is Preferences&
 // or const Preferences&.
 namespace settingssections {
 
@@ -15,7 +15,7 @@ inline constexpr char kPageSetupTextLetters[] = "fgpqhijklmnors";
 
 template <class V> void visitPageSetup(V& v, int type)
 {
-    auto& set = pageSetupOf(v.params.pageSetups, type);
+    auto& set = pageSetupOf(v.preferences.pageSetups, type);
     const QString k = QString::number(type);
     v.integer(QStringLiteral("pgseta") + k, set.units, 1, 3);
     v.integer(QStringLiteral("pgsetb") + k, set.orientation, 1, 2);
@@ -32,7 +32,7 @@ template <class V> void visitPageSetup(V& v, int type)
 
 template <class V> void visitGridAndCanvas(V& v)
 {
-    auto& d = v.params.defaults;
+    auto& d = v.preferences.defaults;
     for (int u = 1; u <= 3; ++u)
         v.text(QStringLiteral("gridx") + QString::number(u), d.valuesFor(u).gridDensityXText);
     for (int u = 1; u <= 3; ++u)
@@ -49,65 +49,65 @@ template <class V> void visitGridAndCanvas(V& v)
 
 template <class V> void visitCustomSettings(V& v)
 {
-    auto& p = v.params;
+    auto& p = v.preferences;
     v.defaultUnits(QStringLiteral("units"));
     v.integer(QStringLiteral("angles"), p.defaults.angleUnits, 1, 2);
     v.integer(QStringLiteral("lineColor"), p.lineColor);
     v.integer(QStringLiteral("linePattern"), p.linePattern);
-    v.integer(QStringLiteral("linePatternTab"), p.linePatternTab);
-    v.integer(QStringLiteral("lineFill"), p.lineFill);
-    v.integer(QStringLiteral("lineWidthTab"), p.lineWidthTab);
-    v.integer(QStringLiteral("lineOutlineTab"), p.lineOutlineTab);
-    v.integer(QStringLiteral("lineDirectionTab"), p.lineDirectionTab);
+    v.integer(QStringLiteral("linePatternTab"), p.lineCustomPattern);
+    v.integer(QStringLiteral("lineFill"), p.lineFillColor);
+    v.integer(QStringLiteral("lineWidthTab"), p.lineWeightChoice);
+    v.integer(QStringLiteral("lineOutlineTab"), p.lineOutlineChoice);
+    v.integer(QStringLiteral("lineDirectionTab"), p.lineDirectionChoice);
     v.gridSwitches(QStringLiteral("grid"));
-    v.integer(QStringLiteral("tcolor"), p.tcolor);
-    v.integer(QStringLiteral("tcharset"), p.tcharset);
-    v.integer(QStringLiteral("tsize"), p.tsize);
-    v.integer(QStringLiteral("tsizetab"), p.tsizetab);
-    v.integer(QStringLiteral("tbold"), p.tbold);
-    v.textOptions(QStringLiteral("toptions"), p.toptions);
-    v.integer(QStringLiteral("tangle"), p.tangle);
-    v.integer(QStringLiteral("tangletab"), p.tangletab);
-    v.integer(QStringLiteral("tdir"), p.tdir);
-    v.integer(QStringLiteral("polycolor"), p.polycolor);
-    v.integer(QStringLiteral("polyfill"), p.polyfill);
-    v.integer(QStringLiteral("polytab"), p.polytab);
+    v.integer(QStringLiteral("tcolor"), p.textColor);
+    v.integer(QStringLiteral("tcharset"), p.textCharSet);
+    v.integer(QStringLiteral("tsize"), p.textSize);
+    v.integer(QStringLiteral("tsizetab"), p.textSizeChoice);
+    v.integer(QStringLiteral("tbold"), p.textWeight);
+    v.textOptions(QStringLiteral("toptions"), p.textStyle);
+    v.integer(QStringLiteral("tangle"), p.textAngleTenths);
+    v.integer(QStringLiteral("tangletab"), p.textAngleChoice);
+    v.integer(QStringLiteral("tdir"), p.textDirection);
+    v.integer(QStringLiteral("polycolor"), p.shapeColor);
+    v.integer(QStringLiteral("polyfill"), p.shapeFillColor);
+    v.integer(QStringLiteral("polytab"), p.shapeWeightChoice);
     // Shapes need at least three sides; a hand-edited 0 would reach the geometry as a divisor.
-    v.integer(QStringLiteral("polysides"), p.polysides, 3, 1024000);
-    v.integer(QStringLiteral("polyshape"), p.polyshape);
-    v.integer(QStringLiteral("polystate"), p.polystate);
-    v.integer(QStringLiteral("bpolyshape"), p.bpolyshape);
-    v.integer(QStringLiteral("bpolystate"), p.bpolystate);
-    v.integer(QStringLiteral("picndx"), p.picndx, 1, 7);
-    v.integer(QStringLiteral("expndx"), p.expndx, 1, 2);
-    v.integer(QStringLiteral("clframe"), p.clframe, 0, 1);
-    v.integer(QStringLiteral("clshadw"), p.clshadw, 0, 1);
-    v.integer(QStringLiteral("frcolor"), p.frcolor);
-    v.shadow(QStringLiteral("shpict"), p.shpict);
-    v.shadow(QStringLiteral("shtext"), p.shtext);
-    v.shadow(QStringLiteral("shpoly"), p.shpoly);
-    v.integer(QStringLiteral("lgtdir"), p.lgtdir, 0, 3);
-    v.integer(QStringLiteral("frplas"), p.frplas, 0, 255);
-    v.integer(QStringLiteral("liplas"), p.liplas, 0, 255);
-    v.integer(QStringLiteral("txplas"), p.txplas, 0, 255);
-    v.integer(QStringLiteral("poplas"), p.poplas, 0, 255);
+    v.integer(QStringLiteral("polysides"), p.shapeSides, 3, 1024000);
+    v.integer(QStringLiteral("polyshape"), p.splineShape);
+    v.integer(QStringLiteral("polystate"), p.splineToolShape);
+    v.integer(QStringLiteral("bpolyshape"), p.curveShape);
+    v.integer(QStringLiteral("bpolystate"), p.curveToolShape);
+    v.integer(QStringLiteral("picndx"), p.pictureFileType, 1, 7);
+    v.integer(QStringLiteral("expndx"), p.exportFileType, 1, 2);
+    v.integer(QStringLiteral("clframe"), p.clipFrame, 0, 1);
+    v.integer(QStringLiteral("clshadw"), p.clipShadow, 0, 1);
+    v.integer(QStringLiteral("frcolor"), p.clipFrameColor);
+    v.shadow(QStringLiteral("shpict"), p.pictureShadow);
+    v.shadow(QStringLiteral("shtext"), p.textShadow);
+    v.shadow(QStringLiteral("shpoly"), p.shapeShadow);
+    v.integer(QStringLiteral("lgtdir"), p.lightDirection, 0, 3);
+    v.integer(QStringLiteral("frplas"), p.clipFrameSurface, 0, 255);
+    v.integer(QStringLiteral("liplas"), p.lineSurface, 0, 255);
+    v.integer(QStringLiteral("txplas"), p.textSurface, 0, 255);
+    v.integer(QStringLiteral("poplas"), p.shapeSurface, 0, 255);
     visitGridAndCanvas(v);
     // A negative type (never confirmed by the user) is a valid state and must survive a restart.
     v.designType(QStringLiteral("pspage"), p.defaultDesignType);
     for (int type = 1; type <= designtypes::kCount; ++type)
         visitPageSetup(v, type);
-    v.helpSwitches(QStringLiteral("hints"), p.hints);
-    v.storedFloat(QStringLiteral("lineWidth"), p.lineWidth);
-    v.storedFloat(QStringLiteral("frwidth"), p.frwidth);
+    v.helpSwitches(QStringLiteral("hints"), p.helpPages);
+    v.storedFloat(QStringLiteral("lineWidth"), p.lineWeight);
+    v.storedFloat(QStringLiteral("frwidth"), p.clipFrameWidth);
     v.storedFloat(QStringLiteral("lineDirection"), p.lineDirection);
-    v.storedFloat(QStringLiteral("lineOutline"), p.lineOutline);
-    v.text(QStringLiteral("tfont"), p.tfont);
-    v.storedFloat(QStringLiteral("polywidth"), p.polywidth);
+    v.storedFloat(QStringLiteral("lineOutline"), p.lineOutlineWeight);
+    v.text(QStringLiteral("tfont"), p.textFont);
+    v.storedFloat(QStringLiteral("polywidth"), p.shapeWeight);
     for (int i = 0; i < Preferences::kRecentFiles; ++i)
         v.recentFile(QStringLiteral("reopen") + QString::number(i + 1), i);
-    v.text(QStringLiteral("docdir"), p.docdir);
-    v.text(QStringLiteral("expdir"), p.expdir);
-    v.text(QStringLiteral("picidr"), p.picidr);
+    v.text(QStringLiteral("docdir"), p.documentFolder);
+    v.text(QStringLiteral("expdir"), p.exportFolder);
+    v.text(QStringLiteral("picidr"), p.pictureFolder);
 }
 
 } // namespace settingssections

@@ -23,11 +23,11 @@ template <class Defaults> auto gridBits(Defaults& d)
 class Reader {
 public:
     Reader(Preferences& p, const SettingsStore& s)
-        : params(p)
+        : preferences(p)
         , store_(s)
     {
     }
-    Preferences& params;
+    Preferences& preferences;
 
     void integer(const QString& name, std::int32_t& field, std::int32_t lo = kAny,
         std::int32_t hi = std::numeric_limits<std::int32_t>::max())
@@ -53,7 +53,7 @@ public:
     void defaultUnits(const QString& name)
     {
         if (const auto v = readInt(name))
-            params.setDefaultUnits(*v); // ignores codes outside 1..3
+            preferences.setDefaultUnits(*v); // ignores codes outside 1..3
     }
     void designType(const QString& name, std::int32_t& field)
     {
@@ -65,7 +65,7 @@ public:
         const auto v = readInt(name);
         if (!v)
             return;
-        const auto bits = gridBits(params.defaults);
+        const auto bits = gridBits(preferences.defaults);
         for (std::size_t i = 0; i < bits.size(); ++i)
             *bits[i] = static_cast<std::uint8_t>((*v >> (5 - i)) & 1);
     }
@@ -93,7 +93,7 @@ public:
                 field[static_cast<std::size_t>(i)] = false;
         }
     }
-    void recentFile(const QString& name, int index) { text(name, params.recentFiles[index]); }
+    void recentFile(const QString& name, int index) { text(name, preferences.recentFiles[index]); }
 
 private:
     std::optional<std::int32_t> readInt(const QString& name) const { return store_.readInt(group(), name); }
@@ -103,11 +103,11 @@ private:
 class Writer {
 public:
     Writer(const Preferences& p, SettingsStore& s)
-        : params(p)
+        : preferences(p)
         , store_(s)
     {
     }
-    const Preferences& params;
+    const Preferences& preferences;
 
     void integer(const QString& name, std::int32_t field, std::int32_t = 0, std::int32_t = 0)
     {
@@ -119,12 +119,12 @@ public:
     {
         store_.writeString(group(), name, formatStoredFloat(field));
     }
-    void defaultUnits(const QString& name) { integer(name, params.defaults.units); }
+    void defaultUnits(const QString& name) { integer(name, preferences.defaults.units); }
     void designType(const QString& name, std::int32_t field) { integer(name, field); }
     void gridSwitches(const QString& name)
     {
         std::int32_t v = 0;
-        const auto bits = gridBits(params.defaults);
+        const auto bits = gridBits(preferences.defaults);
         for (std::size_t i = 0; i < bits.size(); ++i)
             v |= (*bits[i] ? 1 : 0) << (5 - i);
         integer(name, v);
@@ -149,7 +149,7 @@ public:
     }
     void recentFile(const QString& name, int index)
     {
-        text(name, index < params.recentFiles.size() ? params.recentFiles[index] : QString());
+        text(name, index < preferences.recentFiles.size() ? preferences.recentFiles[index] : QString());
     }
 
 private:
@@ -178,18 +178,18 @@ void parseGridAndCanvasTexts(defaults_t& d)
 
 namespace settingssections {
 
-void readCustomSettings(Preferences& params, const SettingsStore& store)
+void readCustomSettings(Preferences& preferences, const SettingsStore& store)
 {
-    while (params.recentFiles.size() < Preferences::kRecentFiles)
-        params.recentFiles.append(QString());
-    Reader reader(params, store);
+    while (preferences.recentFiles.size() < Preferences::kRecentFiles)
+        preferences.recentFiles.append(QString());
+    Reader reader(preferences, store);
     visitCustomSettings(reader);
-    parseGridAndCanvasTexts(params.defaults);
+    parseGridAndCanvasTexts(preferences.defaults);
 }
 
-void writeCustomSettings(const Preferences& params, SettingsStore& store)
+void writeCustomSettings(const Preferences& preferences, SettingsStore& store)
 {
-    Writer writer(params, store);
+    Writer writer(preferences, store);
     visitCustomSettings(writer);
 }
 

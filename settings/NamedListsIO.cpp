@@ -79,30 +79,30 @@ void writeDirectionList(const custDirectionList_t& list, SettingsStore& store, c
 
 namespace settingssections {
 
-void readWidths(Preferences& params, const SettingsStore& store)
+void readWidths(Preferences& preferences, const SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         const auto head = readHead(store, kCustomWidths, i, 1, 3);
         const auto value = store.readString(kCustomWidths, valueName("value", i));
         if (!head || !nonBlank(value))
             continue;
-        custThicknessRec_t entry = params.customWidths[static_cast<std::size_t>(i)];
+        custThicknessRec_t entry = preferences.customWeights[static_cast<std::size_t>(i)];
         entry.name = head->name;
         entry.units = head->units;
         entry.text = *value;
-        if (!convertWeight(entry, params.screen().pixelsPerMmX()))
+        if (!convertWeight(entry, preferences.screen().pixelsPerMmX()))
             continue;
         entry.stored = 1;
-        params.customWidths[static_cast<std::size_t>(i)] = entry;
+        preferences.customWeights[static_cast<std::size_t>(i)] = entry;
     }
 }
 
-void writeWidths(const Preferences& params, SettingsStore& store)
+void writeWidths(const Preferences& preferences, SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i)
         removeEntryValues(store, kCustomWidths, i);
     for (int i = 0; i < kNamedEntries; ++i) {
-        const custThicknessRec_t& e = params.customWidths[static_cast<std::size_t>(i)];
+        const custThicknessRec_t& e = preferences.customWeights[static_cast<std::size_t>(i)];
         if (!e.stored)
             continue;
         store.writeString(kCustomWidths, valueName("name", i), e.name);
@@ -111,13 +111,13 @@ void writeWidths(const Preferences& params, SettingsStore& store)
     }
 }
 
-void readPatterns(Preferences& params, const SettingsStore& store)
+void readPatterns(Preferences& preferences, const SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         const auto head = readHead(store, kCustomPatterns, i, 1, 3);
         if (!head || !nonBlank(store.readString(kCustomPatterns, patternValueName(i, 0))))
             continue;
-        custPatternRec_t entry = params.customPatterns[static_cast<std::size_t>(i)];
+        custPatternRec_t entry = preferences.customPatterns[static_cast<std::size_t>(i)];
         entry.name = head->name;
         entry.units = head->units;
         // Lengths after the first may be missing from a hand-written file: they read as unused.
@@ -125,14 +125,14 @@ void readPatterns(Preferences& params, const SettingsStore& store)
             const auto text = store.readString(kCustomPatterns, patternValueName(i, n));
             entry.texts[static_cast<std::size_t>(n)] = text.value_or(QString());
         }
-        if (!convertPattern(entry, params.screen().pixelsPerMmX()))
+        if (!convertPattern(entry, preferences.screen().pixelsPerMmX()))
             continue;
         entry.stored = 1;
-        params.customPatterns[static_cast<std::size_t>(i)] = entry;
+        preferences.customPatterns[static_cast<std::size_t>(i)] = entry;
     }
 }
 
-void writePatterns(const Preferences& params, SettingsStore& store)
+void writePatterns(const Preferences& preferences, SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         store.remove(kCustomPatterns, valueName("name", i));
@@ -141,7 +141,7 @@ void writePatterns(const Preferences& params, SettingsStore& store)
             store.remove(kCustomPatterns, patternValueName(i, n));
     }
     for (int i = 0; i < kNamedEntries; ++i) {
-        const custPatternRec_t& e = params.customPatterns[static_cast<std::size_t>(i)];
+        const custPatternRec_t& e = preferences.customPatterns[static_cast<std::size_t>(i)];
         if (!e.stored)
             continue;
         store.writeString(kCustomPatterns, valueName("name", i), e.name);
@@ -151,14 +151,14 @@ void writePatterns(const Preferences& params, SettingsStore& store)
     }
 }
 
-void readShadows(Preferences& params, const SettingsStore& store)
+void readShadows(Preferences& preferences, const SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
         const auto name = store.readString(kCustomShadows, valueName("name", i));
         const auto value = store.readInt(kCustomShadows, valueName("value", i));
         if (!name || !value)
             continue;
-        custShadowRec_t& e = params.customShadows[static_cast<std::size_t>(i)];
+        custShadowRec_t& e = preferences.customShadows[static_cast<std::size_t>(i)];
         const auto packed = static_cast<std::uint32_t>(*value);
         e.name = *name;
         e.elevation = static_cast<std::int32_t>(packed & 0xFF);
@@ -168,10 +168,10 @@ void readShadows(Preferences& params, const SettingsStore& store)
     }
 }
 
-void writeShadows(const Preferences& params, SettingsStore& store)
+void writeShadows(const Preferences& preferences, SettingsStore& store)
 {
     for (int i = 0; i < kNamedEntries; ++i) {
-        const custShadowRec_t& e = params.customShadows[static_cast<std::size_t>(i)];
+        const custShadowRec_t& e = preferences.customShadows[static_cast<std::size_t>(i)];
         const std::uint32_t packed = (std::uint32_t(e.elevation) & 0xFF) | (std::uint32_t(e.fade) & 0xFF) << 8
             | (std::uint32_t(e.lightness) & 0xFF) << 16 | std::uint32_t(e.showInMenus ? 1 : 0) << 24;
         store.writeString(kCustomShadows, valueName("name", i), e.name);
@@ -179,26 +179,26 @@ void writeShadows(const Preferences& params, SettingsStore& store)
     }
 }
 
-void readDirectionLists(Preferences& params, const SettingsStore& store)
+void readDirectionLists(Preferences& preferences, const SettingsStore& store)
 {
-    readDirectionList(params.customDirections, store, kCustomDirections);
-    readDirectionList(params.customAngles, store, kCustomAngles);
-    readDirectionList(params.customSizes, store, kCustomSizes);
+    readDirectionList(preferences.customLineAngles, store, kCustomDirections);
+    readDirectionList(preferences.customTextAngles, store, kCustomAngles);
+    readDirectionList(preferences.customFontSizes, store, kCustomSizes);
 }
 
-void writeDirections(const Preferences& params, SettingsStore& store)
+void writeDirections(const Preferences& preferences, SettingsStore& store)
 {
-    writeDirectionList(params.customDirections, store, kCustomDirections);
+    writeDirectionList(preferences.customLineAngles, store, kCustomDirections);
 }
 
-void writeAngles(const Preferences& params, SettingsStore& store)
+void writeAngles(const Preferences& preferences, SettingsStore& store)
 {
-    writeDirectionList(params.customAngles, store, kCustomAngles);
+    writeDirectionList(preferences.customTextAngles, store, kCustomAngles);
 }
 
-void writeSizes(const Preferences& params, SettingsStore& store)
+void writeSizes(const Preferences& preferences, SettingsStore& store)
 {
-    writeDirectionList(params.customSizes, store, kCustomSizes);
+    writeDirectionList(preferences.customFontSizes, store, kCustomSizes);
 }
 
 } // namespace settingssections

@@ -49,8 +49,8 @@ Preferences::Preferences(const ScreenMetrics& screen)
     defaults.pixelsPerUnitY = pixelsPerUnitY(defaults.units);
     pageSetups = factoryPageSetups(defaults.units);
 
-    nameEntries(customWidths, "Weight");
-    for (custThicknessRec_t& e : customWidths) {
+    nameEntries(customWeights, "Weight");
+    for (custThicknessRec_t& e : customWeights) {
         e.text = QStringLiteral("0");
         e.units = defaults.units;
     }
@@ -60,22 +60,22 @@ Preferences::Preferences(const ScreenMetrics& screen)
         e.units = defaults.units;
     }
     nameEntries(customShadows, "Shadow");
-    nameEntries(customDirections, "Angle");
-    nameEntries(customAngles, "Angle");
-    nameEntries(customSizes, "Size");
-    for (custDirectionList_t* list : { &customDirections, &customAngles, &customSizes }) {
+    nameEntries(customLineAngles, "Angle");
+    nameEntries(customTextAngles, "Angle");
+    nameEntries(customFontSizes, "Size");
+    for (custDirectionList_t* list : { &customLineAngles, &customTextAngles, &customFontSizes }) {
         for (custDirectionRec_t& e : *list)
             e.units = defaults.angleUnits;
     }
 
     for (int i = 0; i < kRecentFiles; ++i)
         recentFiles.append(QString());
-    hints.fill(true);
+    helpPages.fill(true);
 
     // The dialogs start in the user's own documents and pictures folders.
-    docdir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    expdir = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    picidr = expdir;
+    documentFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    exportFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    pictureFolder = exportFolder;
 }
 
 double Preferences::pixelsPerUnitX(int forUnits) const
@@ -90,19 +90,19 @@ double Preferences::pixelsPerUnitY(int forUnits) const
 
 bool Preferences::helpPageOn(int index) const
 {
-    return index >= 0 && index < kHelpPages && hints[std::size_t(index)];
+    return index >= 0 && index < kHelpPages && helpPages[std::size_t(index)];
 }
 
-void Preferences::setAllHelpPages(bool on) { hints.fill(on); }
+void Preferences::setAllHelpPages(bool on) { helpPages.fill(on); }
 
 bool Preferences::allHelpPagesOn() const
 {
-    return std::all_of(hints.begin(), hints.end(), [](bool on) { return on; });
+    return std::all_of(helpPages.begin(), helpPages.end(), [](bool on) { return on; });
 }
 
 bool Preferences::noHelpPageOn() const
 {
-    return std::none_of(hints.begin(), hints.end(), [](bool on) { return on; });
+    return std::none_of(helpPages.begin(), helpPages.end(), [](bool on) { return on; });
 }
 
 void Preferences::setDefaultUnits(int newUnits)

@@ -39,6 +39,8 @@ struct ShadowPreset {
 // process. Every part of the program reads and changes this copy; the
 // settings file is read into it by loadSettings and written from it by
 // saveSettings (SettingsIO.h). A new Preferences holds the built-in defaults.
+// The fields have readable names; the file keeps its own short value names,
+// mapped in CustomSettingsFields.h.
 class Preferences {
 public:
     static constexpr int kHelpPages = 42;
@@ -71,12 +73,12 @@ public:
     std::int32_t defaultDesignType = 9;
 
     // Named lists, 12 entries each.
-    custThicknessList_t customWidths;
+    custThicknessList_t customWeights;
     custPatternList_t customPatterns;
     custShadowList_t customShadows;
-    custDirectionList_t customDirections; // line angles
-    custDirectionList_t customAngles; // text angles
-    custDirectionList_t customSizes; // font sizes
+    custDirectionList_t customLineAngles; // line angles
+    custDirectionList_t customTextAngles; // text angles
+    custDirectionList_t customFontSizes; // font sizes
 
     RecentColors recentColors = emptyRecentColors();
     // The 16 custom colours of the colour dialog, as "#rrggbb" texts; empty = unset.
@@ -84,65 +86,67 @@ public:
     reopenarr_t recentFiles; // 16 entries
 
     // One switch per help page: false once the user turned the page off.
-    std::array<bool, kHelpPages> hints;
+    std::array<bool, kHelpPages> helpPages;
 
     // New lines and the Line panel.
     std::int32_t lineColor = 0;
     std::int32_t linePattern = 0; // 0..4 built-in, above 5 a custom pattern
-    std::int32_t linePatternTab = 0; // custom pattern entry 1..12
-    std::int32_t lineFill = -2; // -2 filled with the line colour, -1 none
-    std::int32_t lineWidthTab = 0;
-    std::int32_t lineOutlineTab = 0;
-    std::int32_t lineDirectionTab = 0;
-    double lineWidth = 0.0; // millimetres
-    double lineOutline = 0.0; // millimetres
+    std::int32_t lineCustomPattern = 0; // custom pattern entry 1..12
+    std::int32_t lineFillColor = -2; // -2 filled with the line colour, -1 none
+    // The entries chosen in the Line panel's lists.
+    std::int32_t lineWeightChoice = 0;
+    std::int32_t lineOutlineChoice = 0;
+    std::int32_t lineDirectionChoice = 0;
+    double lineWeight = 0.0; // millimetres
+    double lineOutlineWeight = 0.0; // millimetres
     double lineDirection = -1.0; // degrees, negative: any
 
     // New text.
-    std::int32_t tcolor = 0;
-    std::int32_t tcharset = 0;
-    std::int32_t tsize = 12;
-    std::int32_t tsizetab = 4;
-    std::int32_t tbold = 400; // font weight
-    TextOptions toptions;
-    std::int32_t tangle = -10; // tenths of a degree
-    std::int32_t tangletab = 0;
-    std::int32_t tdir = -1; // degrees, -1 none
-    QString tfont = QStringLiteral("Arial");
+    std::int32_t textColor = 0;
+    std::int32_t textCharSet = 0;
+    std::int32_t textSize = 12;
+    std::int32_t textSizeChoice = 4; // the entry chosen in the size list
+    std::int32_t textWeight = 400; // font weight
+    TextOptions textStyle;
+    std::int32_t textAngleTenths = -10; // the angle preset, tenths of a degree
+    std::int32_t textAngleChoice = 0; // the entry chosen in the angle list
+    std::int32_t textDirection = -1; // the angle preset in degrees, -1 none
+    QString textFont = QStringLiteral("Arial");
 
     // New shapes.
-    std::int32_t polycolor = 0;
-    std::int32_t polyfill = -1; // -1 none
-    std::int32_t polytab = 0;
-    std::int32_t polysides = 5; // sides of a polygon, spikes of a star: 3..1024000
-    std::int32_t polyshape = 0; // splines: open, closed, solid
-    std::int32_t polystate = 0;
-    std::int32_t bpolyshape = 0; // curves: open, closed, oblong
-    std::int32_t bpolystate = 0;
-    double polywidth = 0.0; // millimetres
+    std::int32_t shapeColor = 0;
+    std::int32_t shapeFillColor = -1; // -1 none
+    std::int32_t shapeWeightChoice = 0; // the entry chosen in the outline weight list
+    std::int32_t shapeSides = 5; // sides of a polygon, spikes of a star: 3..1024000
+    std::int32_t splineShape = 0; // new splines: open, closed, solid
+    std::int32_t splineToolShape = 0; // the spline tool's last open or closed choice
+    std::int32_t curveShape = 0; // new curves: open, closed, oblong
+    std::int32_t curveToolShape = 0; // the curve tool's last open or closed choice
+    double shapeWeight = 0.0; // millimetres
 
     // Pictures, clips and dialogs.
-    std::int32_t picndx = 1; // file type last chosen for insertion, 1..7
-    std::int32_t expndx = 1; // file type last chosen for export, 1..2
-    std::int32_t clframe = 0; // 0..1
-    std::int32_t clshadw = 0; // 0..1
-    std::int32_t frcolor = 0;
-    double frwidth = 0.0;
+    std::int32_t pictureFileType = 1; // file type last chosen for insertion, 1..7
+    std::int32_t exportFileType = 1; // file type last chosen for export, 1..2
+    std::int32_t clipFrame = 0; // 1: new clips get a frame
+    std::int32_t clipShadow = 0; // 1: new clips get a shadow
+    std::int32_t clipFrameColor = 0;
+    double clipFrameWidth = 0.0;
 
     // Shadows and surface effects.
-    ShadowPreset shpict;
-    ShadowPreset shtext;
-    ShadowPreset shpoly;
-    std::int32_t lgtdir = 0; // 0..3: top left, top right, bottom left, bottom right
-    std::int32_t frplas = 0; // 0..255
-    std::int32_t liplas = 0;
-    std::int32_t txplas = 0;
-    std::int32_t poplas = 0;
+    ShadowPreset pictureShadow;
+    ShadowPreset textShadow;
+    ShadowPreset shapeShadow;
+    std::int32_t lightDirection = 0; // 0..3: top left, top right, bottom left, bottom right
+    // Surface effects (0 flat .. 255) of new clip frames, lines, text and shapes.
+    std::int32_t clipFrameSurface = 0;
+    std::int32_t lineSurface = 0;
+    std::int32_t textSurface = 0;
+    std::int32_t shapeSurface = 0;
 
     // Folders of the Open/Save As, export and picture dialogs.
-    QString docdir;
-    QString expdir;
-    QString picidr;
+    QString documentFolder;
+    QString exportFolder;
+    QString pictureFolder;
 
     bool operator==(const Preferences&) const = default;
 

@@ -6,7 +6,7 @@
 
 using namespace settingssections;
 
-bool loadSettings(Preferences& params, SettingsStore& store)
+bool loadSettings(Preferences& preferences, SettingsStore& store)
 {
     const bool readable = store.load();
     for (const QString& group :
@@ -16,26 +16,26 @@ bool loadSettings(Preferences& params, SettingsStore& store)
         store.createGroup(group);
     if (!readable)
         return false;
-    readCustomSettings(params, store);
-    readWidths(params, store);
-    readShadows(params, store);
-    readPatterns(params, store);
-    readDirectionLists(params, store);
-    readRecentColors(params, store);
-    readDialogColors(params, store);
+    readCustomSettings(preferences, store);
+    readWidths(preferences, store);
+    readShadows(preferences, store);
+    readPatterns(preferences, store);
+    readDirectionLists(preferences, store);
+    readRecentColors(preferences, store);
+    readDialogColors(preferences, store);
     return true;
 }
 
-bool saveSettings(const Preferences& params, SettingsStore& store)
+bool saveSettings(const Preferences& preferences, SettingsStore& store)
 {
-    writeShadows(params, store);
-    writeWidths(params, store);
-    writePatterns(params, store);
-    writeDirections(params, store);
-    writeAngles(params, store);
-    writeSizes(params, store);
-    writeRecentColors(params, store);
-    writeCustomSettings(params, store);
-    writeDialogColors(params, store);
+    writeShadows(preferences, store);
+    writeWidths(preferences, store);
+    writePatterns(preferences, store);
+    writeDirections(preferences, store);
+    writeAngles(preferences, store);
+    writeSizes(preferences, store);
+    writeRecentColors(preferences, store);
+    writeCustomSettings(preferences, store);
+    writeDialogColors(preferences, store);
     return store.save();
 }

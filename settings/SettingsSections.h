@@ -8,24 +8,24 @@ class Preferences;
 
 namespace settingssections {
 
-void readCustomSettings(Preferences& params, const SettingsStore& store);
-void writeCustomSettings(const Preferences& params, SettingsStore& store);
+void readCustomSettings(Preferences& preferences, const SettingsStore& store);
+void writeCustomSettings(const Preferences& preferences, SettingsStore& store);
 
-void readWidths(Preferences& params, const SettingsStore& store);
-void writeWidths(const Preferences& params, SettingsStore& store);
-void readPatterns(Preferences& params, const SettingsStore& store);
-void writePatterns(const Preferences& params, SettingsStore& store);
-void readShadows(Preferences& params, const SettingsStore& store);
-void writeShadows(const Preferences& params, SettingsStore& store);
+void readWidths(Preferences& preferences, const SettingsStore& store);
+void writeWidths(const Preferences& preferences, SettingsStore& store);
+void readPatterns(Preferences& preferences, const SettingsStore& store);
+void writePatterns(const Preferences& preferences, SettingsStore& store);
+void readShadows(Preferences& preferences, const SettingsStore& store);
+void writeShadows(const Preferences& preferences, SettingsStore& store);
 // Line angles, text angles and font sizes.
-void readDirectionLists(Preferences& params, const SettingsStore& store);
-void writeDirections(const Preferences& params, SettingsStore& store);
-void writeAngles(const Preferences& params, SettingsStore& store);
-void writeSizes(const Preferences& params, SettingsStore& store);
+void readDirectionLists(Preferences& preferences, const SettingsStore& store);
+void writeDirections(const Preferences& preferences, SettingsStore& store);
+void writeAngles(const Preferences& preferences, SettingsStore& store);
+void writeSizes(const Preferences& preferences, SettingsStore& store);
 
-void readRecentColors(Preferences& params, const SettingsStore& store);
-void writeRecentColors(const Preferences& params, SettingsStore& store);
-void readDialogColors(Preferences& params, const SettingsStore& store);
-void writeDialogColors(const Preferences& params, SettingsStore& store);
+void readRecentColors(Preferences& preferences, const SettingsStore& store);
+void writeRecentColors(const Preferences& preferences, SettingsStore& store);
+void readDialogColors(Preferences& preferences, const SettingsStore& store);
+void writeDialogColors(const Preferences& preferences, SettingsStore& store);
 
 } // namespace settingssections

@@ -43,8 +43,8 @@ void expectGrid(const defaults_t& d, int gx, int ax, int sx, int gy, int ay, int
 // home folder, which the test program moves at start.
 const Preferences& defaultParams()
 {
-    static const Preferences params(testScreen());
-    return params;
+    static const Preferences preferences(testScreen());
+    return preferences;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
@@ -73,9 +73,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
             [](const Preferences& p) { expectGrid(p.defaults, 1, 0, 1, 0, 0, 1); } },
         RuleCase { "line_width_with_comma", "lineWidth=0,75\nfrwidth=\"0,5\"\npolywidth= 1 5 \n",
             [](const Preferences& p) {
-                EXPECT_DOUBLE_EQ(p.lineWidth, 0.75);
-                EXPECT_DOUBLE_EQ(p.frwidth, 0.5);
-                EXPECT_DOUBLE_EQ(p.polywidth, 15.0);
+                EXPECT_DOUBLE_EQ(p.lineWeight, 0.75);
+                EXPECT_DOUBLE_EQ(p.clipFrameWidth, 0.5);
+                EXPECT_DOUBLE_EQ(p.shapeWeight, 15.0);
             } },
         RuleCase { "stored_float_junk_reads_zero", "lineDirection=abc\n",
             [](const Preferences& p) { EXPECT_DOUBLE_EQ(p.lineDirection, 0.0); } },
@@ -83,30 +83,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
             "picndx=8\nexpndx=3\nclframe=2\nclshadw=-1\nlgtdir=4\nfrplas=256\n"
             "liplas=-1\nangles=3\npspage=12\npspage=0\npgsetb4=3\n2pgsetd4=2\npolysides=2\n",
             [](const Preferences& p) {
-                EXPECT_EQ(p.picndx, 1);
-                EXPECT_EQ(p.expndx, 1);
-                EXPECT_EQ(p.clframe, 0);
-                EXPECT_EQ(p.clshadw, 0);
-                EXPECT_EQ(p.lgtdir, 0);
-                EXPECT_EQ(p.frplas, 0);
-                EXPECT_EQ(p.liplas, 0);
+                EXPECT_EQ(p.pictureFileType, 1);
+                EXPECT_EQ(p.exportFileType, 1);
+                EXPECT_EQ(p.clipFrame, 0);
+                EXPECT_EQ(p.clipShadow, 0);
+                EXPECT_EQ(p.lightDirection, 0);
+                EXPECT_EQ(p.clipFrameSurface, 0);
+                EXPECT_EQ(p.lineSurface, 0);
                 EXPECT_EQ(p.defaults.angleUnits, 1);
                 EXPECT_EQ(p.defaultDesignType, 9);
-                EXPECT_EQ(p.polysides, 5);
+                EXPECT_EQ(p.shapeSides, 5);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4), pageSetupOf(defaultParams().pageSetups, 4));
             } },
         RuleCase { "ranges_accept_limits",
             "picndx=7\nexpndx=2\nclframe=1\nlgtdir=3\nfrplas=255\nangles=2\n"
             "pspage=11\npgsetb4=2\n2pgsetd4=1\n2pgsete4=1\npolysides=3\n",
             [](const Preferences& p) {
-                EXPECT_EQ(p.picndx, 7);
-                EXPECT_EQ(p.expndx, 2);
-                EXPECT_EQ(p.clframe, 1);
-                EXPECT_EQ(p.lgtdir, 3);
-                EXPECT_EQ(p.frplas, 255);
+                EXPECT_EQ(p.pictureFileType, 7);
+                EXPECT_EQ(p.exportFileType, 2);
+                EXPECT_EQ(p.clipFrame, 1);
+                EXPECT_EQ(p.lightDirection, 3);
+                EXPECT_EQ(p.clipFrameSurface, 255);
                 EXPECT_EQ(p.defaults.angleUnits, 2);
                 EXPECT_EQ(p.defaultDesignType, 11);
-                EXPECT_EQ(p.polysides, 3);
+                EXPECT_EQ(p.shapeSides, 3);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4).orientation, 2);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4).dimsFor(2).rowFold, 1);
                 EXPECT_EQ(pageSetupOf(p.pageSetups, 4).dimsFor(2).columnFold, 1);
@@ -118,39 +118,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, CustomSettingsRules,
             "polysides=five\n",
             [](const Preferences& p) {
                 EXPECT_EQ(p.defaults.units, 3);
-                EXPECT_EQ(p.tsize, 12);
-                EXPECT_EQ(p.tbold, 400);
+                EXPECT_EQ(p.textSize, 12);
+                EXPECT_EQ(p.textWeight, 400);
                 EXPECT_EQ(p.lineColor, 0);
-                EXPECT_EQ(p.polysides, 5);
+                EXPECT_EQ(p.shapeSides, 5);
             } },
         RuleCase { "junk_does_not_reset_neighbours",
             "tsize=\"14\nthis is junk\n\x01\xfe\xff\ntbold=700\n"
             "tfont=\"Open\n[CustomColors\ncolorA=255\n",
             [](const Preferences& p) {
-                EXPECT_EQ(p.tsize, 14); // an unclosed quote ends with its line
-                EXPECT_EQ(p.tbold, 700);
-                EXPECT_EQ(p.tfont, QStringLiteral("Open"));
+                EXPECT_EQ(p.textSize, 14); // an unclosed quote ends with its line
+                EXPECT_EQ(p.textWeight, 700);
+                EXPECT_EQ(p.textFont, QStringLiteral("Open"));
                 EXPECT_EQ(p.recentColors[0], 255);
             } },
         RuleCase { "text_option_bytes", "toptions=16777473\n", // 0x01000101
             [](const Preferences& p) {
-                EXPECT_EQ(p.toptions, (TextOptions { 1, 1, 0, 1 }));
+                EXPECT_EQ(p.textStyle, (TextOptions { 1, 1, 0, 1 }));
             } },
         RuleCase { "shadow_low_three_bytes", "shpict=2132939025\nshtext=-1\n", // 0x7F221111
             [](const Preferences& p) {
-                EXPECT_EQ(p.shpict, (ShadowPreset { 0x11, 0x11, 0x22 }));
-                EXPECT_EQ(p.shtext, (ShadowPreset { 0xFF, 0xFF, 0xFF }));
+                EXPECT_EQ(p.pictureShadow, (ShadowPreset { 0x11, 0x11, 0x22 }));
+                EXPECT_EQ(p.textShadow, (ShadowPreset { 0xFF, 0xFF, 0xFF }));
             } },
         RuleCase { "hints_zero_turns_off", "hints=10x0\n",
             [](const Preferences& p) {
-                EXPECT_TRUE(p.hints[0]);
-                EXPECT_FALSE(p.hints[1]);
-                EXPECT_TRUE(p.hints[2]);
-                EXPECT_FALSE(p.hints[3]);
-                EXPECT_TRUE(p.hints[41]);
+                EXPECT_TRUE(p.helpPages[0]);
+                EXPECT_FALSE(p.helpPages[1]);
+                EXPECT_TRUE(p.helpPages[2]);
+                EXPECT_FALSE(p.helpPages[3]);
+                EXPECT_TRUE(p.helpPages[41]);
             } },
         RuleCase { "hints_longer_than_pages", "hints=000000000000000000000000000000000000000000000000\n",
-            [](const Preferences& p) { EXPECT_FALSE(p.hints[41]); } },
+            [](const Preferences& p) { EXPECT_FALSE(p.helpPages[41]); } },
         RuleCase { "grid_and_canvas_texts_parsed", "gridx2=5\ngridy2=oops\ncanvas33=17/2\ncanvas34=8 1/2\n",
             [](const Preferences& p) {
                 EXPECT_DOUBLE_EQ(p.defaults.millimetres.gridDensityX, 5.0);
@@ -185,13 +185,13 @@ TEST(NamedLists, WeightsTakeOnlyEntriesThatConvert)
                                    "nameD=Wide\nvalueD=2\nunitsD=4\n"
                                    "nameE=NoUnits\nvalueE=2\n"
                                    "nameF=Text units\nvalueF=2\nunitsF=two\n");
-    EXPECT_NEAR(p.customWidths[0].weight, 1.5875, 1e-12);
-    EXPECT_EQ(p.customWidths[0].name, QStringLiteral("Hair"));
-    EXPECT_EQ(p.customWidths[0].stored, 1);
+    EXPECT_NEAR(p.customWeights[0].weight, 1.5875, 1e-12);
+    EXPECT_EQ(p.customWeights[0].name, QStringLiteral("Hair"));
+    EXPECT_EQ(p.customWeights[0].stored, 1);
     for (std::size_t i = 1; i < 6; ++i) {
-        EXPECT_EQ(p.customWidths[i], defaultParams().customWidths[i]) << i;
+        EXPECT_EQ(p.customWeights[i], defaultParams().customWeights[i]) << i;
     }
-    EXPECT_EQ(p.customWidths[1].name, QStringLiteral("Weight B"));
+    EXPECT_EQ(p.customWeights[1].name, QStringLiteral("Weight B"));
 }
 
 // An entry that is not loaded is not stored, so the next save drops it from the file.
@@ -199,10 +199,10 @@ TEST(NamedLists, RejectedEntriesDisappearOnSave)
 {
     TempConfig config;
     config.write("[CustomWidths]\nnameA=Zero\nvalueA=0\nunitsA=2\nnameB=Ok\nvalueB=1\nunitsB=2\n");
-    Preferences params(testScreen());
+    Preferences preferences(testScreen());
     SettingsStore store(config.path());
-    ASSERT_TRUE(loadSettings(params, store));
-    ASSERT_TRUE(saveSettings(params, store));
+    ASSERT_TRUE(loadSettings(preferences, store));
+    ASSERT_TRUE(saveSettings(preferences, store));
     SettingsStore again(config.path());
     ASSERT_TRUE(again.load());
     EXPECT_FALSE(again.readString(settingsgroups::kCustomWidths, QStringLiteral("nameA")).has_value());
@@ -231,14 +231,14 @@ TEST(NamedLists, AnglesAndSizesWrapAndCheckUnits)
                        "nameC=Bad units\nvalueC=10\nunitsC=3\n"
                        "[CustomDirections]\nnameA=Steep\nvalueA=60\nunitsA=1\n"
                        "[CustomSizes]\nnameA=Big\nvalueA=48\nunitsA=1\nnameB=Empty\nvalueB= \nunitsB=1\n");
-    EXPECT_DOUBLE_EQ(p.customAngles[0].value, 270.0);
-    EXPECT_NEAR(p.customAngles[1].value, 7.5 * 180.0 / std::numbers::pi - 360.0, 1e-9);
-    EXPECT_NEAR(p.customAngles[1].value, 69.7, 0.05);
-    EXPECT_EQ(p.customAngles[2], defaultParams().customAngles[2]);
-    EXPECT_EQ(p.customDirections[0].stored, 1);
-    EXPECT_DOUBLE_EQ(p.customSizes[0].value, 48.0);
-    EXPECT_EQ(p.customSizes[1], defaultParams().customSizes[1]);
-    EXPECT_EQ(p.customSizes[1].name, QStringLiteral("Size B"));
+    EXPECT_DOUBLE_EQ(p.customTextAngles[0].value, 270.0);
+    EXPECT_NEAR(p.customTextAngles[1].value, 7.5 * 180.0 / std::numbers::pi - 360.0, 1e-9);
+    EXPECT_NEAR(p.customTextAngles[1].value, 69.7, 0.05);
+    EXPECT_EQ(p.customTextAngles[2], defaultParams().customTextAngles[2]);
+    EXPECT_EQ(p.customLineAngles[0].stored, 1);
+    EXPECT_DOUBLE_EQ(p.customFontSizes[0].value, 48.0);
+    EXPECT_EQ(p.customFontSizes[1], defaultParams().customFontSizes[1]);
+    EXPECT_EQ(p.customFontSizes[1].name, QStringLiteral("Size B"));
 }
 
 TEST(NamedLists, ShadowsUnpackTheirBytes)
@@ -276,10 +276,10 @@ TEST(DialogColorsOnLoad, TakeNonEmptyTexts)
 TEST(LoadSettings, MissingFileKeepsDefaultsAndCreatesEveryGroup)
 {
     TempConfig config;
-    Preferences params(testScreen());
+    Preferences preferences(testScreen());
     SettingsStore store(config.path() + QStringLiteral(".missing"));
-    ASSERT_TRUE(loadSettings(params, store));
-    EXPECT_TRUE(params == defaultParams());
+    ASSERT_TRUE(loadSettings(preferences, store));
+    EXPECT_TRUE(preferences == defaultParams());
     EXPECT_EQ(store.document().groups(),
         (QStringList { "CustomSettings", "CustomWidths", "CustomShadows", "CustomPatterns",
             "CustomDirections", "CustomAngles", "CustomSizes", "CustomColors", "DialogColors" }));

@@ -41,8 +41,8 @@ inline Preferences loadFromText(const QByteArray& text)
 {
     TempConfig config;
     config.write(text);
-    Preferences params(testScreen());
+    Preferences preferences(testScreen());
     SettingsStore store(config.path());
-    loadSettings(params, store);
-    return params;
+    loadSettings(preferences, store);
+    return preferences;
 }

@@ -31,17 +31,17 @@ Preferences unusualParams()
     cards.dimsFor(2).rowFold = 1;
     p.defaultDesignType = -4;
 
-    p.customWidths[2].name = QStringLiteral("Hair, fine");
-    p.customWidths[2].text = QStringLiteral("1/16");
-    p.customWidths[2].units = 3;
-    p.customWidths[2].stored = convertWeight(p.customWidths[2], testScreen().pixelsPerMmX());
+    p.customWeights[2].name = QStringLiteral("Hair, fine");
+    p.customWeights[2].text = QStringLiteral("1/16");
+    p.customWeights[2].units = 3;
+    p.customWeights[2].stored = convertWeight(p.customWeights[2], testScreen().pixelsPerMmX());
     p.customPatterns[0].name = QStringLiteral("Dash dot");
     p.customPatterns[0].units = 2;
     p.customPatterns[0].texts = { QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("0,5"),
         QStringLiteral("1"), QString(), QStringLiteral("9") };
     p.customPatterns[0].stored = convertPattern(p.customPatterns[0], testScreen().pixelsPerMmX());
     p.customShadows[11] = { QStringLiteral("Deep"), 200, 10, 255, 0, 0, 1 };
-    for (custDirectionList_t* list : { &p.customDirections, &p.customAngles, &p.customSizes }) {
+    for (custDirectionList_t* list : { &p.customLineAngles, &p.customTextAngles, &p.customFontSizes }) {
         custDirectionRec_t& e = (*list)[5];
         e.name = QStringLiteral("Tilted ✓");
         e.text = QStringLiteral("-30");
@@ -56,55 +56,55 @@ Preferences unusualParams()
     p.recentFiles[0] = QStringLiteral("/home/ann/Cards, 2024/\"best\" card.tvle");
     p.recentFiles[1] = QStringLiteral("C:\\My Documents\\Grüße.tvle");
     p.recentFiles[15] = QStringLiteral("  spaced  ");
-    p.hints[0] = false;
-    p.hints[41] = false;
+    p.helpPages[0] = false;
+    p.helpPages[41] = false;
 
     p.lineColor = 0x123456;
     p.linePattern = 6;
-    p.linePatternTab = 12;
-    p.lineFill = -1;
-    p.lineWidthTab = 3;
-    p.lineOutlineTab = 4;
-    p.lineDirectionTab = 5;
-    p.lineWidth = 0.1;
-    p.lineOutline = 1.0 / 3.0;
+    p.lineCustomPattern = 12;
+    p.lineFillColor = -1;
+    p.lineWeightChoice = 3;
+    p.lineOutlineChoice = 4;
+    p.lineDirectionChoice = 5;
+    p.lineWeight = 0.1;
+    p.lineOutlineWeight = 1.0 / 3.0;
     p.lineDirection = 45.5;
-    p.tcolor = 7;
-    p.tcharset = 204;
-    p.tsize = 36;
-    p.tsizetab = 9;
-    p.tbold = 700;
-    p.toptions = { 1, 0, 1, 3 };
-    p.tangle = 450;
-    p.tangletab = 2;
-    p.tdir = 45;
-    p.tfont = QStringLiteral("DejaVu Sans, Condensed");
-    p.polycolor = 99;
-    p.polyfill = -2;
-    p.polytab = 1;
-    p.polysides = 7;
-    p.polyshape = 2;
-    p.polystate = 1;
-    p.bpolyshape = 2;
-    p.bpolystate = 1;
-    p.polywidth = 2.25;
-    p.picndx = 7;
-    p.expndx = 2;
-    p.clframe = 1;
-    p.clshadw = 1;
-    p.frcolor = 0x0000FF;
-    p.frwidth = 1e-3;
-    p.shpict = { 1, 2, 3 };
-    p.shtext = { 255, 0, 128 };
-    p.shpoly = { 9, 9, 9 };
-    p.lgtdir = 3;
-    p.frplas = 1;
-    p.liplas = 2;
-    p.txplas = 3;
-    p.poplas = 255;
-    p.docdir = QStringLiteral("/tmp/docs");
-    p.expdir = QStringLiteral("@exports");
-    p.picidr = QString();
+    p.textColor = 7;
+    p.textCharSet = 204;
+    p.textSize = 36;
+    p.textSizeChoice = 9;
+    p.textWeight = 700;
+    p.textStyle = { 1, 0, 1, 3 };
+    p.textAngleTenths = 450;
+    p.textAngleChoice = 2;
+    p.textDirection = 45;
+    p.textFont = QStringLiteral("DejaVu Sans, Condensed");
+    p.shapeColor = 99;
+    p.shapeFillColor = -2;
+    p.shapeWeightChoice = 1;
+    p.shapeSides = 7;
+    p.splineShape = 2;
+    p.splineToolShape = 1;
+    p.curveShape = 2;
+    p.curveToolShape = 1;
+    p.shapeWeight = 2.25;
+    p.pictureFileType = 7;
+    p.exportFileType = 2;
+    p.clipFrame = 1;
+    p.clipShadow = 1;
+    p.clipFrameColor = 0x0000FF;
+    p.clipFrameWidth = 1e-3;
+    p.pictureShadow = { 1, 2, 3 };
+    p.textShadow = { 255, 0, 128 };
+    p.shapeShadow = { 9, 9, 9 };
+    p.lightDirection = 3;
+    p.clipFrameSurface = 1;
+    p.lineSurface = 2;
+    p.textSurface = 3;
+    p.shapeSurface = 255;
+    p.documentFolder = QStringLiteral("/tmp/docs");
+    p.exportFolder = QStringLiteral("@exports");
+    p.pictureFolder = QString();
     return p;
 }
 
@@ -127,16 +127,16 @@ TEST(SettingsRoundTrip, LoadSaveLoadLosesAndReordersNothing)
     const Preferences loaded = loadFile(first.path());
     EXPECT_EQ(loaded.defaults, original.defaults);
     EXPECT_EQ(loaded.pageSetups, original.pageSetups);
-    EXPECT_EQ(loaded.customWidths, original.customWidths);
+    EXPECT_EQ(loaded.customWeights, original.customWeights);
     EXPECT_EQ(loaded.customPatterns, original.customPatterns);
     EXPECT_EQ(loaded.customShadows, original.customShadows);
-    EXPECT_EQ(loaded.customDirections, original.customDirections);
-    EXPECT_EQ(loaded.customAngles, original.customAngles);
-    EXPECT_EQ(loaded.customSizes, original.customSizes);
+    EXPECT_EQ(loaded.customLineAngles, original.customLineAngles);
+    EXPECT_EQ(loaded.customTextAngles, original.customTextAngles);
+    EXPECT_EQ(loaded.customFontSizes, original.customFontSizes);
     EXPECT_EQ(loaded.recentColors, original.recentColors);
     EXPECT_EQ(loaded.recentFiles, original.recentFiles);
     EXPECT_EQ(loaded.dialogColors, original.dialogColors);
-    EXPECT_EQ(loaded.hints, original.hints);
+    EXPECT_EQ(loaded.helpPages, original.helpPages);
     EXPECT_TRUE(loaded == original); // every scalar too
 
     // Saving what was loaded writes the very same file.
@@ -152,10 +152,10 @@ TEST(SettingsRoundTrip, ForeignValuesAndOrderAreKept)
 {
     TempConfig config;
     config.write("[Extra]\nfoo=bar\n\n[CustomSettings]\nddeins=33\ntsize=20\nunits=2\n");
-    Preferences params(testScreen());
+    Preferences preferences(testScreen());
     SettingsStore store(config.path());
-    ASSERT_TRUE(loadSettings(params, store));
-    ASSERT_TRUE(saveSettings(params, store));
+    ASSERT_TRUE(loadSettings(preferences, store));
+    ASSERT_TRUE(saveSettings(preferences, store));
     const QByteArray saved = config.read();
     EXPECT_TRUE(saved.startsWith("[Extra]\nfoo=bar\n\n[CustomSettings]\nddeins=33\ntsize=20\nunits=2\n"))
         << saved.left(200).constData();
@@ -166,20 +166,20 @@ TEST(SettingsRoundTrip, ForeignValuesAndOrderAreKept)
 TEST(SettingsRoundTrip, RepeatedSavesFollowTheLatestValues)
 {
     TempConfig config;
-    Preferences params(testScreen());
+    Preferences preferences(testScreen());
     SettingsStore store(config.path());
-    ASSERT_TRUE(loadSettings(params, store));
-    params.customWidths[0].text = QStringLiteral("2");
-    params.customWidths[0].units = 2;
-    params.customWidths[0].stored = convertWeight(params.customWidths[0], testScreen().pixelsPerMmX());
-    const Preferences before = params;
-    ASSERT_TRUE(saveSettings(params, store));
-    EXPECT_TRUE(params == before);
-    EXPECT_EQ(loadFile(config.path()).customWidths[0].stored, 1);
+    ASSERT_TRUE(loadSettings(preferences, store));
+    preferences.customWeights[0].text = QStringLiteral("2");
+    preferences.customWeights[0].units = 2;
+    preferences.customWeights[0].stored = convertWeight(preferences.customWeights[0], testScreen().pixelsPerMmX());
+    const Preferences before = preferences;
+    ASSERT_TRUE(saveSettings(preferences, store));
+    EXPECT_TRUE(preferences == before);
+    EXPECT_EQ(loadFile(config.path()).customWeights[0].stored, 1);
 
-    params.customWidths[0].stored = 0; // the user removed the entry
-    ASSERT_TRUE(saveSettings(params, store));
-    EXPECT_EQ(loadFile(config.path()).customWidths[0].stored, 0);
+    preferences.customWeights[0].stored = 0; // the user removed the entry
+    ASSERT_TRUE(saveSettings(preferences, store));
+    EXPECT_EQ(loadFile(config.path()).customWeights[0].stored, 0);
 }
 
 } // namespace

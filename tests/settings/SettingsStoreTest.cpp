@@ -154,11 +154,11 @@ TEST(SettingsStore, UnreadableFileIsNeverOverwritten)
     ASSERT_TRUE(QDir().mkpath(config.path())); // a folder where the file should be
     SettingsStore store(config.path());
     EXPECT_FALSE(store.load());
-    Preferences params(testScreen());
-    const Preferences defaults = params;
-    EXPECT_FALSE(loadSettings(params, store));
-    EXPECT_TRUE(params == defaults);
-    EXPECT_FALSE(saveSettings(params, store));
+    Preferences preferences(testScreen());
+    const Preferences defaults = preferences;
+    EXPECT_FALSE(loadSettings(preferences, store));
+    EXPECT_TRUE(preferences == defaults);
+    EXPECT_FALSE(saveSettings(preferences, store));
     EXPECT_TRUE(QFileInfo(config.path()).isDir());
 }
 
@@ -194,7 +194,7 @@ TEST(HandEditedFileRandomJunk, NeverCrashesNorHidesLaterLines)
         for (int i = 0; i < length; ++i)
             junk += next();
         const Preferences p = loadFromText(junk + "\n[CustomSettings]\ntbold=700\n");
-        EXPECT_EQ(p.tbold, 700) << round;
+        EXPECT_EQ(p.textWeight, 700) << round;
     }
 }
 

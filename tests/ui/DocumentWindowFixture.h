@@ -16,17 +16,17 @@ class DocumentWindowFixture : public testing::Test {
 protected:
     DocumentWindowFixture()
     {
-        params.setDefaultUnits(1);
+        preferences.setDefaultUnits(1);
         // No design type: new drawings take the plain canvas of the settings
         // unless a test asks for a design type's page setup.
-        params.defaultDesignType = 0;
+        preferences.defaultDesignType = 0;
     }
 
     // Sets the canvas of new drawings in `units` (1 pixels, 3 inches).
     void canvasForNewDrawings(int units, double left, double top, double width, double height)
     {
-        params.setDefaultUnits(units);
-        defaultsRec_t& r = params.defaults.valuesFor(units);
+        preferences.setDefaultUnits(units);
+        defaultsRec_t& r = preferences.defaults.valuesFor(units);
         r.canvasLeft = left;
         r.canvasTop = top;
         r.canvasWidth = width;
@@ -45,6 +45,6 @@ protected:
     MessageBoxScript prompt;
     FileDialogsScripted dialogs;
     EditorContext context { ScreenMetrics { 96, 96 }, { &prompt, &dialogs } };
-    Preferences& params = context.preferences();
+    Preferences& preferences = context.preferences();
     int lastId = 100;
 };

@@ -22,8 +22,8 @@ using DocumentWindowUi = DocumentWindowFixture;
 TEST_F(DocumentWindowUi, NewDrawingTakesTheSettingsForNewFiles)
 {
     canvasForNewDrawings(1, 50, 40, 400, 200);
-    params.defaults.pixels.gridDensityX = 25;
-    params.defaults.pixels.gridDensityY = 50;
+    preferences.defaults.pixels.gridDensityX = 25;
+    preferences.defaults.pixels.gridDensityY = 50;
     auto w = newWindow();
     const HeaderBody* h = w->header();
     ASSERT_NE(h, nullptr);
@@ -53,8 +53,8 @@ TEST_F(DocumentWindowUi, NewDrawingTakesThePageSetupOfTheDefaultDesignType)
     };
     for (const Case c : { Case { designtypes::kBusinessCards, 4 }, Case { -designtypes::kBusinessCards, -4 } }) {
         SCOPED_TRACE(c.defaultType);
-        params.defaultDesignType = c.defaultType;
-        pageset_t& cards = pageSetupOf(params.pageSetups, designtypes::kBusinessCards);
+        preferences.defaultDesignType = c.defaultType;
+        pageset_t& cards = pageSetupOf(preferences.pageSetups, designtypes::kBusinessCards);
         cards.units = units::kInches;
         cards.current().cardWidth = "3 1/2";
         cards.current().cardHeight = "2";

@@ -54,7 +54,7 @@ TEST_F(FileCommand, OpenDialogUsesTheDrawingFilterAndRemembersTheFolder)
     EXPECT_EQ(r.defaultSuffix, QStringLiteral("tvle"));
     EXPECT_EQ(qtFilterList(r.filter), (QStringList { "All files (*)", "Tavelle files (*.tvle)" }));
     EXPECT_EQ(recent, QStringList { path });
-    EXPECT_EQ(documentsettings::documentFolder(params), folder);
+    EXPECT_EQ(documentsettings::documentFolder(preferences), folder);
 
     // The next Open starts in that folder with the last file opened.
     openFileDialog(nullptr, context);
