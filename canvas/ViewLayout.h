@@ -13,7 +13,7 @@ struct ViewLayout {
     QRect corner;
     QRect rulerX;
     QRect rulerY;
-    QRect view; // Panel0
+    QRect view; // the visible part of the canvas
     bool showScrollX = false;
     bool showScrollY = false;
     QRect scrollX;
@@ -21,7 +21,7 @@ struct ViewLayout {
     int scrollMaxX = 0;
     int scrollMaxY = 0;
     bool showFiller = false;
-    QRect filler; // Panel1, between both scroll bars
+    QRect filler; // the square between both scroll bars
 };
 
 ViewLayout computeViewLayout(int baseWidth, int baseHeight, int screenMaxX, int screenMaxY);

@@ -56,53 +56,53 @@ CommandBar::CommandBar(QWidget* parent)
         else
             row->addWidget(button(which));
     }
-    createTrackBar(row);
+    createZoomSlider(row);
     row->addStretch(1);
 
-    timer1_.setSingleShot(true);
-    timer1_.setInterval(kLowerAfterMs);
-    connect(&timer1_, &QTimer::timeout, this, &CommandBar::lowerAll);
+    lowerTimer_.setSingleShot(true);
+    lowerTimer_.setInterval(kLowerAfterMs);
+    connect(&lowerTimer_, &QTimer::timeout, this, &CommandBar::lowerAll);
 }
 
 void CommandBar::createButton(UpperButton which)
 {
     auto* button = new CommandButton(which, commandIcon(which), hintOf(which), this);
-    button->setObjectName(QStringLiteral("bmenu%1").arg(numberOf(which)));
+    button->setObjectName(QStringLiteral("upperButton%1").arg(numberOf(which)));
     buttons_[std::size_t(numberOf(which) - 1)] = button;
     connect(button, &CommandButton::hovered, this, &CommandBar::raiseButton);
     connect(button, &QAbstractButton::clicked, this, [this, which] { emit buttonClicked(which); });
 }
 
-void CommandBar::createTrackBar(QHBoxLayout* row)
+void CommandBar::createZoomSlider(QHBoxLayout* row)
 {
     // The track bar sits between Zoom out and Zoom in.
     row->addWidget(button(UpperButton::ZoomOut));
-    trackBar1_ = new QSlider(Qt::Horizontal, this);
-    trackBar1_->setObjectName(QStringLiteral("TrackBar1"));
-    trackBar1_->setRange(0, 300);
-    trackBar1_->setTickInterval(25);
-    trackBar1_->setTickPosition(QSlider::NoTicks);
-    trackBar1_->setPageStep(25);
-    trackBar1_->setValue(100);
-    trackBar1_->setFixedWidth(110);
-    trackBar1_->setFocusPolicy(Qt::NoFocus);
-    trackBar1_->setContextMenuPolicy(Qt::PreventContextMenu);
-    trackBar1_->setToolTip(tr("Zoom"));
-    trackBar1_->installEventFilter(this);
-    row->addWidget(trackBar1_);
+    zoomSlider_ = new QSlider(Qt::Horizontal, this);
+    zoomSlider_->setObjectName(QStringLiteral("zoomSlider"));
+    zoomSlider_->setRange(0, 300);
+    zoomSlider_->setTickInterval(25);
+    zoomSlider_->setTickPosition(QSlider::NoTicks);
+    zoomSlider_->setPageStep(25);
+    zoomSlider_->setValue(100);
+    zoomSlider_->setFixedWidth(110);
+    zoomSlider_->setFocusPolicy(Qt::NoFocus);
+    zoomSlider_->setContextMenuPolicy(Qt::PreventContextMenu);
+    zoomSlider_->setToolTip(tr("Zoom"));
+    zoomSlider_->installEventFilter(this);
+    row->addWidget(zoomSlider_);
     row->addWidget(button(UpperButton::ZoomIn));
 
-    label3_ = new QLabel(QStringLiteral("100%"), this);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setMinimumWidth(label3_->fontMetrics().horizontalAdvance(QStringLiteral("300% ")));
-    label3_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    zoomLabel_ = new QLabel(QStringLiteral("100%"), this);
+    zoomLabel_->setObjectName(QStringLiteral("zoomLabel"));
+    zoomLabel_->setMinimumWidth(zoomLabel_->fontMetrics().horizontalAdvance(QStringLiteral("300% ")));
+    zoomLabel_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     row->addSpacing(4);
-    row->addWidget(label3_);
+    row->addWidget(zoomLabel_);
 
-    connect(trackBar1_, &QSlider::valueChanged, this, [this](int position) {
-        if (trackBar1_->signalsBlocked())
+    connect(zoomSlider_, &QSlider::valueChanged, this, [this](int position) {
+        if (zoomSlider_->signalsBlocked())
             return;
-        label3_->setText(QString::number(position) + QLatin1Char('%'));
+        zoomLabel_->setText(QString::number(position) + QLatin1Char('%'));
     });
 }
 
@@ -158,36 +158,36 @@ void CommandBar::raiseButton(UpperButton which)
         return;
     for (CommandButton* b : buttons_)
         b->setRaised(b == target);
-    timer1_.start();
+    lowerTimer_.start();
 }
 
 void CommandBar::lowerAll()
 {
-    timer1_.stop();
+    lowerTimer_.stop();
     for (CommandButton* b : buttons_)
         b->setRaised(false);
 }
 
 void CommandBar::setZoomDisplay(int percent)
 {
-    label3_->setText(QString::number(percent) + QLatin1Char('%'));
-    const QSignalBlocker blocker(trackBar1_);
-    trackBar1_->setValue(percent);
+    zoomLabel_->setText(QString::number(percent) + QLatin1Char('%'));
+    const QSignalBlocker blocker(zoomSlider_);
+    zoomSlider_->setValue(percent);
 }
 
 bool CommandBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == trackBar1_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == zoomSlider_ && event->type() == QEvent::MouseButtonRelease) {
         // Let the slider finish its own handling first, then report where it stopped.
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (trackBar1_->value() > 0)
-                    emit trackBarReleased(trackBar1_->value());
+                if (zoomSlider_->value() > 0)
+                    emit zoomSliderReleased(zoomSlider_->value());
             },
             Qt::QueuedConnection);
     }
-    if (watched == trackBar1_ && event->type() == QEvent::Enter)
+    if (watched == zoomSlider_ && event->type() == QEvent::Enter)
         lowerAll();
     return QFrame::eventFilter(watched, event);
 }

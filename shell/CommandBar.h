@@ -40,13 +40,13 @@ public:
 
     // Shows the zoom in the label and moves the track bar without reporting it.
     void setZoomDisplay(int percent);
-    QSlider* trackBar() const { return trackBar1_; }
-    QLabel* zoomLabel() const { return label3_; }
+    QSlider* zoomSlider() const { return zoomSlider_; }
+    QLabel* zoomLabel() const { return zoomLabel_; }
 
 signals:
     void buttonClicked(UpperButton which);
     // The track bar was released at `position` (0 ... 300).
-    void trackBarReleased(int position);
+    void zoomSliderReleased(int position);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,11 +55,11 @@ protected:
 
 private:
     void createButton(UpperButton which);
-    void createTrackBar(class QHBoxLayout* row);
+    void createZoomSlider(class QHBoxLayout* row);
 
     std::array<CommandButton*, kButtonCount> buttons_ {};
-    QSlider* trackBar1_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QTimer timer1_;
+    QSlider* zoomSlider_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
+    QTimer lowerTimer_;
     UpperButton pressedTool_ = UpperButton::None;
 };

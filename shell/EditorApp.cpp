@@ -43,14 +43,14 @@ int runEditor(EditorContext& context, const EditorOptions& options)
 {
     MainWindow window(context);
     OpenRequestServer server;
-    QObject::connect(&server, &OpenRequestServer::macroReceived, &window, &MainWindow::DdeServerConv1ExecuteMacro);
+    QObject::connect(&server, &OpenRequestServer::macroReceived, &window, &MainWindow::executeOpenMacro);
     server.listen(openRequestSocketName());
 
     watchStartupTiming(window, options.timing);
     window.show();
     if (!options.openFile.isEmpty()) {
         const QString macro = openMacroFor(options.openFile);
-        QTimer::singleShot(0, &window, [&window, macro] { window.DdeServerConv1ExecuteMacro(macro); });
+        QTimer::singleShot(0, &window, [&window, macro] { window.executeOpenMacro(macro); });
     }
     return QApplication::exec();
 }

@@ -56,26 +56,26 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildLayout()
 {
-    // Panel5 (the upper menu) over the rest; the splitter lets it grow from
-    // 24 to 30 pixels only.
+    // The upper menu over the rest; the splitter lets it grow from 24 to 30
+    // pixels only.
     auto* outer = new QSplitter(Qt::Vertical, this);
-    outer->setObjectName(QStringLiteral("Splitter3"));
+    outer->setObjectName(QStringLiteral("commandBarSplitter"));
     outer->setChildrenCollapsible(false);
     outer->setHandleWidth(3);
     commandBar_ = new CommandBar(outer);
     commandBar_->setMinimumHeight(kUpperMenuHeight);
     commandBar_->setMaximumHeight(kUpperMenuMaxHeight);
-    commandBar_->setObjectName(QStringLiteral("Panel5"));
+    commandBar_->setObjectName(QStringLiteral("commandBar"));
 
     auto* body = new QSplitter(Qt::Horizontal, outer);
-    body->setObjectName(QStringLiteral("Splitter2"));
+    body->setObjectName(QStringLiteral("sidePanelSplitter"));
     body->setChildrenCollapsible(false);
 
     auto* side = new QSplitter(Qt::Vertical, body);
-    side->setObjectName(QStringLiteral("Splitter4"));
+    side->setObjectName(QStringLiteral("nextStepSplitter"));
     side->setChildrenCollapsible(false);
     auto* scroll = new QScrollArea(side);
-    scroll->setObjectName(QStringLiteral("Panel3"));
+    scroll->setObjectName(QStringLiteral("sidePanelArea"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -97,12 +97,12 @@ void MainWindow::buildLayout()
     outer->setStretchFactor(1, 1);
     setCentralWidget(outer);
 
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
     resize(1100, 760);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
     connect(commandBar_, &CommandBar::buttonClicked, this, &MainWindow::commandButtonClicked);
-    connect(commandBar_, &CommandBar::trackBarReleased, this, &MainWindow::trackBarReleased);
+    connect(commandBar_, &CommandBar::zoomSliderReleased, this, &MainWindow::zoomSliderReleased);
     connect(sidePanel_->toolPalette(), &ToolPalette::entryChosen, this, &MainWindow::paletteEntryChosen);
     connect(nextStepBox_, &NextStepBox::stepChosen, this, &MainWindow::performNextStep);
     connect(nextStepBox_, &NextStepBox::rowHovered, this, [this] { commandBar_->raiseButton(UpperButton::Select); });
@@ -112,21 +112,21 @@ void MainWindow::buildLayout()
 
 void MainWindow::createTimers()
 {
-    oneShot(timer1_, 100);
-    oneShot(timer2_, 500);
-    oneShot(timer4_, 200);
-    oneShot(timer5_, 200);
-    connect(&timer1_, &QTimer::timeout, this, &MainWindow::timer1Timer);
-    connect(&timer2_, &QTimer::timeout, this, [this] {
-        timer2_.stop();
+    oneShot(pendingPageTimer_, 100);
+    oneShot(firstDrawingTimer_, 500);
+    oneShot(lastWindowTimer_, 200);
+    oneShot(fontListTimer_, 200);
+    connect(&pendingPageTimer_, &QTimer::timeout, this, &MainWindow::showPendingPage);
+    connect(&firstDrawingTimer_, &QTimer::timeout, this, [this] {
+        firstDrawingTimer_.stop();
         if (documents().empty())
             fileNew();
     });
-    connect(&timer4_, &QTimer::timeout, this, &MainWindow::timer4Timer);
+    connect(&lastWindowTimer_, &QTimer::timeout, this, &MainWindow::afterDocumentClosed);
     // Listing the fonts makes the system read its whole font collection, which
     // takes a moment: doing it once the window shows keeps the start quick and
     // spares the first text that is drawn the wait.
-    connect(&timer5_, &QTimer::timeout, this, [] { scalableFontFamilies(); });
+    connect(&fontListTimer_, &QTimer::timeout, this, [] { scalableFontFamilies(); });
 }
 
 void MainWindow::startUp()
@@ -137,10 +137,9 @@ void MainWindow::startUp()
     rebuildReopenMenu();
     refreshGridState();
     showPage(Page::Select);
-    // The first-time setup comes with its own issue; until then every start
-    // counts as one after the setup.
-    timer2_.start();
-    timer5_.start();
+    // A new drawing opens half a second after the window shows.
+    firstDrawingTimer_.start();
+    fontListTimer_.start();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -36,7 +36,7 @@ public:
     // New (empty name) and Open end here.
     DocumentWindow* openDocument(const QString& fileName);
     // Handles an open macro from the desktop: [open("FILE")].
-    void DdeServerConv1ExecuteMacro(const QString& macro);
+    void executeOpenMacro(const QString& macro);
 
     DocumentWindow* activeDocument() const;
     std::vector<DocumentWindow*> documents() const;
@@ -94,7 +94,7 @@ private:
     void buildCustomizeMenu();
     void buildHelpMenu();
     QAction* addEntry(QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});
-    QAction* addLaterEntry(QMenu* menu, const QString& name, const QString& caption,
+    QAction* addUnavailableEntry(QMenu* menu, const QString& name, const QString& caption,
         const QList<QKeySequence>& keys = {});
     void setDocumentCommandsEnabled(bool enabled);
     void refreshHelpMenu();
@@ -112,20 +112,20 @@ private:
     void rebuildReopenMenu();
     void bringToFront(DocumentWindow* docWindow);
     DocumentWindow* documentById(std::int32_t windowId) const;
-    void timer4Timer();
+    void afterDocumentClosed();
 
     // Grid, anchors and snap (MainWindowGrid.cpp).
     void refreshGridState();
 
     // Zoom (MainWindowZoom.cpp).
     void refreshZoomDisplay();
-    void trackBarReleased(int position);
+    void zoomSliderReleased(int position);
 
     // Pages, buttons and next steps (MainWindowPages.cpp).
     void commandButtonClicked(UpperButton button);
     void paletteEntryChosen(Page page);
     void startPendingPage(Page page);
-    void timer1Timer();
+    void showPendingPage();
     void performNextStep(int number);
     void refreshBackForward();
     void refreshSelectionCommands();
@@ -161,5 +161,5 @@ private:
     PageHistory pageHistory_;
     std::set<int> nextSteps_;
 
-    QTimer timer1_, timer2_, timer4_, timer5_;
+    QTimer pendingPageTimer_, firstDrawingTimer_, lastWindowTimer_, fontListTimer_;
 };

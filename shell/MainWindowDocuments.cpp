@@ -198,12 +198,12 @@ void MainWindow::refreshCurrentFileEntries()
 void MainWindow::documentDestroyed(std::int32_t windowId)
 {
     removeWindowEntry(windowId);
-    timer4_.start();
+    lastWindowTimer_.start();
 }
 
-void MainWindow::timer4Timer()
+void MainWindow::afterDocumentClosed()
 {
-    timer4_.stop();
+    lastWindowTimer_.stop();
     if (!documents().empty())
         return;
     lastActive_ = nullptr;
@@ -214,7 +214,7 @@ void MainWindow::timer4Timer()
     setDocumentCommandsEnabled(false);
 }
 
-void MainWindow::DdeServerConv1ExecuteMacro(const QString& macro)
+void MainWindow::executeOpenMacro(const QString& macro)
 {
     const QString fileName = fileNameFromMacro(macro);
     if (fileName.isEmpty() || !QFileInfo(fileName).isFile())

@@ -10,9 +10,9 @@
 
 namespace {
 
-// Entries whose feature comes later carry this status tip; they stay
-// disabled, so nothing looks usable that does nothing.
-const char* const kLaterTip = "Not available in this version yet";
+// Entries without a command carry this status tip and stay disabled, so
+// nothing looks usable that does nothing.
+const char* const kUnavailableTip = "Not available in this version yet";
 
 QKeySequence ctrl(int key) { return QKeySequence(Qt::CTRL | key); }
 
@@ -41,12 +41,12 @@ QAction* MainWindow::addEntry(QMenu* menu, const QString& name, const QString& c
     return entry;
 }
 
-QAction* MainWindow::addLaterEntry(QMenu* menu, const QString& name, const QString& caption,
+QAction* MainWindow::addUnavailableEntry(QMenu* menu, const QString& name, const QString& caption,
     const QList<QKeySequence>& keys)
 {
     QAction* entry = addEntry(menu, name, caption, keys);
     entry->setEnabled(false);
-    entry->setStatusTip(tr(kLaterTip));
+    entry->setStatusTip(tr(kUnavailableTip));
     return entry;
 }
 
@@ -81,25 +81,23 @@ void MainWindow::buildFileMenu()
     documentCommands_ = { save, saveAs, close };
     file->addSeparator();
 
-    // Page setup and the grid options come with their wizards: the submenus
-    // stay grey until then.
     QMenu* pageSetup = file->addMenu(tr("Pa&ge Setup"));
     pageSetup->menuAction()->setEnabled(false);
-    currentFileEntries_[0] = addLaterEntry(pageSetup, "pageSetupCurrent", QString());
+    currentFileEntries_[0] = addUnavailableEntry(pageSetup, "pageSetupCurrent", QString());
     currentFileEntries_[1] = pageSetup->addSeparator();
-    addLaterEntry(pageSetup, "pageSetupNew", tr("New Files..."));
+    addUnavailableEntry(pageSetup, "pageSetupNew", tr("New Files..."));
     QMenu* gridSnap = file->addMenu(tr("&Grid and Snap"));
     gridSnap->menuAction()->setEnabled(false);
-    currentFileEntries_[2] = addLaterEntry(gridSnap, "gridSnapCurrent", QString());
+    currentFileEntries_[2] = addUnavailableEntry(gridSnap, "gridSnapCurrent", QString());
     currentFileEntries_[3] = gridSnap->addSeparator();
-    addLaterEntry(gridSnap, "gridSnapNew", tr("New Files..."));
+    addUnavailableEntry(gridSnap, "gridSnapNew", tr("New Files..."));
     file->addSeparator();
-    addLaterEntry(file, "printPreview", tr("Print Pre&view"));
-    addLaterEntry(file, "print", tr("&Print..."), { ctrl(Qt::Key_P) });
+    addUnavailableEntry(file, "printPreview", tr("Print Pre&view"));
+    addUnavailableEntry(file, "print", tr("&Print..."), { ctrl(Qt::Key_P) });
     QMenu* exportMenu = file->addMenu(tr("&Export"));
     exportMenu->menuAction()->setEnabled(false);
-    addLaterEntry(exportMenu, "exportExact", tr("E&xact..."));
-    addLaterEntry(exportMenu, "exportSmooth", tr("&Smooth..."));
+    addUnavailableEntry(exportMenu, "exportExact", tr("E&xact..."));
+    addUnavailableEntry(exportMenu, "exportSmooth", tr("&Smooth..."));
     file->addSeparator();
     connect(addEntry(file, "fileExit", tr("E&xit"), { ctrl(Qt::Key_Q) }), &QAction::triggered, this,
         &QWidget::close);
@@ -118,24 +116,24 @@ void MainWindow::buildInsertMenu()
         connect(entry, &QAction::triggered, this, [this, page] { startPendingPage(page); });
         entry->setEnabled(pageAvailable(page));
         if (!entry->isEnabled())
-            entry->setStatusTip(tr(kLaterTip));
+            entry->setStatusTip(tr(kUnavailableTip));
     }
 }
 
 void MainWindow::buildEditMenu()
 {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    addLaterEntry(edit, "undo", tr("&Undo"), { ctrl(Qt::Key_Z) });
-    addLaterEntry(edit, "redo", tr("&Redo"),
+    addUnavailableEntry(edit, "undo", tr("&Undo"), { ctrl(Qt::Key_Z) });
+    addUnavailableEntry(edit, "redo", tr("&Redo"),
         { QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z), ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
-    addLaterEntry(edit, "clearUndo", tr("&Clear Undo and Redo"));
+    addUnavailableEntry(edit, "clearUndo", tr("&Clear Undo and Redo"));
     edit->addSeparator();
-    addLaterEntry(edit, "cut", tr("Cu&t"), { ctrl(Qt::Key_Delete), ctrl(Qt::Key_X) });
-    addLaterEntry(edit, "copy", tr("&Copy"), { ctrl(Qt::Key_Insert), ctrl(Qt::Key_C) });
-    addLaterEntry(edit, "paste", tr("&Paste"), { QKeySequence(Qt::SHIFT | Qt::Key_Insert), ctrl(Qt::Key_V) });
+    addUnavailableEntry(edit, "cut", tr("Cu&t"), { ctrl(Qt::Key_Delete), ctrl(Qt::Key_X) });
+    addUnavailableEntry(edit, "copy", tr("&Copy"), { ctrl(Qt::Key_Insert), ctrl(Qt::Key_C) });
+    addUnavailableEntry(edit, "paste", tr("&Paste"), { QKeySequence(Qt::SHIFT | Qt::Key_Insert), ctrl(Qt::Key_V) });
     edit->addSeparator();
-    addLaterEntry(edit, "joinItems", tr("&Join Items"));
-    addLaterEntry(edit, "splitGroup", tr("&Split Group"));
+    addUnavailableEntry(edit, "joinItems", tr("&Join Items"));
+    addUnavailableEntry(edit, "splitGroup", tr("&Split Group"));
 }
 
 void MainWindow::buildZoomMenu()
@@ -167,28 +165,27 @@ void MainWindow::buildZoomMenu()
 void MainWindow::buildToolsMenu()
 {
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
-    // Grid, anchors, snap and the speed options come with the grid feature.
     QMenu* grid = tools->addMenu(tr("&Grid"));
     grid->menuAction()->setEnabled(false);
     auto* gridGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
-        QAction* entry = addLaterEntry(grid, QStringLiteral("grid%1").arg(gridGroup->actions().size()), tr(caption));
+        QAction* entry = addUnavailableEntry(grid, QStringLiteral("grid%1").arg(gridGroup->actions().size()), tr(caption));
         entry->setCheckable(true);
         gridGroup->addAction(entry);
     }
     gridGroup->actions().first()->setChecked(true);
     grid->addSeparator();
-    addLaterEntry(grid, "gridCustomize", tr("&Customize..."));
+    addUnavailableEntry(grid, "gridCustomize", tr("&Customize..."));
     QMenu* reset = grid->addMenu(tr("&Reset"));
     reset->menuAction()->setEnabled(false);
     for (const char* caption : { "&Horizontal", "&Vertical", "&Both" })
-        addLaterEntry(reset, QStringLiteral("gridReset%1").arg(reset->actions().size()), tr(caption));
+        addUnavailableEntry(reset, QStringLiteral("gridReset%1").arg(reset->actions().size()), tr(caption));
     grid->addSeparator();
     QMenu* anchors = grid->addMenu(tr("&Anchors"));
     anchors->menuAction()->setEnabled(false);
     auto* anchorGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
-        QAction* entry = addLaterEntry(anchors, QStringLiteral("anchors%1").arg(anchorGroup->actions().size()), tr(caption));
+        QAction* entry = addUnavailableEntry(anchors, QStringLiteral("anchors%1").arg(anchorGroup->actions().size()), tr(caption));
         entry->setCheckable(true);
         anchorGroup->addAction(entry);
     }
@@ -198,24 +195,24 @@ void MainWindow::buildToolsMenu()
     snap->menuAction()->setEnabled(false);
     auto* snapGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
-        QAction* entry = addLaterEntry(snap, QStringLiteral("snap%1").arg(snapGroup->actions().size()), tr(caption));
+        QAction* entry = addUnavailableEntry(snap, QStringLiteral("snap%1").arg(snapGroup->actions().size()), tr(caption));
         entry->setCheckable(true);
         snapGroup->addAction(entry);
     }
     snapGroup->actions().first()->setChecked(true);
-    addLaterEntry(tools, "speed", tr("S&peed..."));
+    addUnavailableEntry(tools, "speed", tr("S&peed..."));
 }
 
 void MainWindow::buildCustomizeMenu()
 {
     QMenu* customize = menuBar()->addMenu(tr("&Customize"));
-    addLaterEntry(customize, "customizeColors", tr("&Colors..."));
-    addLaterEntry(customize, "customizeWeights", tr("Line &Weights..."));
-    addLaterEntry(customize, "customizePatterns", tr("Line &Patterns..."));
-    addLaterEntry(customize, "customizeAlignments", tr("&Alignments..."));
-    addLaterEntry(customize, "customizeSizes", tr("&Font sizes..."));
-    addLaterEntry(customize, "customizeAngles", tr("&Text angles..."));
-    addLaterEntry(customize, "customizeShadows", tr("&Shadows..."));
+    addUnavailableEntry(customize, "customizeColors", tr("&Colors..."));
+    addUnavailableEntry(customize, "customizeWeights", tr("Line &Weights..."));
+    addUnavailableEntry(customize, "customizePatterns", tr("Line &Patterns..."));
+    addUnavailableEntry(customize, "customizeAlignments", tr("&Alignments..."));
+    addUnavailableEntry(customize, "customizeSizes", tr("&Font sizes..."));
+    addUnavailableEntry(customize, "customizeAngles", tr("&Text angles..."));
+    addUnavailableEntry(customize, "customizeShadows", tr("&Shadows..."));
 }
 
 void MainWindow::buildHelpMenu()

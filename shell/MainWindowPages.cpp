@@ -102,7 +102,7 @@ void MainWindow::commandButtonClicked(UpperButton button)
     case B::Repaint:
         if (docWindow) {
             selectOnly(docWindow->items(), nullptr);
-            docWindow->repaintCanvas(true);
+            docWindow->repaintCanvas();
             showPage(Page::Select);
         }
         break;
@@ -119,7 +119,7 @@ void MainWindow::commandButtonClicked(UpperButton button)
 void MainWindow::paletteEntryChosen(Page page)
 {
     // A second click before the page changes is ignored.
-    if (timer1_.isActive())
+    if (pendingPageTimer_.isActive())
         return;
     startPendingPage(page);
 }
@@ -127,12 +127,12 @@ void MainWindow::paletteEntryChosen(Page page)
 void MainWindow::startPendingPage(Page page)
 {
     pendingPage_ = page;
-    timer1_.start();
+    pendingPageTimer_.start();
 }
 
-void MainWindow::timer1Timer()
+void MainWindow::showPendingPage()
 {
-    timer1_.stop();
+    pendingPageTimer_.stop();
     const Page page = pendingPage_ == Page::BeforeHelp ? previousPage_ : pendingToolPage(pendingPage_);
     showPage(page);
 }

@@ -42,7 +42,7 @@ void MainWindow::zoomIn()
         zoomToPercent(next);
 }
 
-void MainWindow::trackBarReleased(int position)
+void MainWindow::zoomSliderReleased(int position)
 {
     if (position > 0)
         zoomToPercent(position);

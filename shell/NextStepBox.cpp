@@ -55,25 +55,25 @@ int boxHeight()
 NextStepBox::NextStepBox(QWidget* parent)
     : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Panel1"));
+    setObjectName(QStringLiteral("nextStepBox"));
     setFrameShape(QFrame::StyledPanel);
     setFixedHeight(boxHeight());
 
-    sideImage4_ = new QLabel(this);
-    sideImage4_->setPixmap(lightIcon().pixmap(20, 20));
-    sideImage4_->setGeometry(4, 8, 20, 20);
-    richEdit4_ = new QLabel(tr("Select what you want to do next..."), this);
-    richEdit4_->setObjectName(QStringLiteral("RichEdit4"));
-    richEdit4_->setWordWrap(true);
-    richEdit4_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    picture_ = new QLabel(this);
+    picture_->setPixmap(lightIcon().pixmap(20, 20));
+    picture_->setGeometry(4, 8, 20, 20);
+    title_ = new QLabel(tr("Select what you want to do next..."), this);
+    title_->setObjectName(QStringLiteral("nextStepTitle"));
+    title_->setWordWrap(true);
+    title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     for (int i = 0; i < kRows; ++i) {
         rows_[i] = new NextStepRow(this);
-        rows_[i]->setObjectName(QStringLiteral("Panel%1").arg((i + 1) * 10));
+        rows_[i]->setObjectName(QStringLiteral("nextStepRow%1").arg(i + 1));
         connect(rows_[i], &NextStepRow::hovered, this, [this, i] {
             for (NextStepRow* r : rows_)
                 r->setHighlighted(r == rows_[i]);
-            timer3_.start();
+            highlightTimer_.start();
             emit rowHovered();
         });
         connect(rows_[i], &QAbstractButton::clicked, this, [this, i] {
@@ -85,9 +85,9 @@ NextStepBox::NextStepBox(QWidget* parent)
     }
     createBackForward();
 
-    timer3_.setSingleShot(true);
-    timer3_.setInterval(kHighlightMs);
-    connect(&timer3_, &QTimer::timeout, this, &NextStepBox::removeHighlights);
+    highlightTimer_.setSingleShot(true);
+    highlightTimer_.setInterval(kHighlightMs);
+    connect(&highlightTimer_, &QTimer::timeout, this, &NextStepBox::removeHighlights);
 
     setSteps({});
     layoutRows();
@@ -99,24 +99,24 @@ void NextStepBox::createBackForward()
     auto* row = new QHBoxLayout(bar_);
     row->setContentsMargins(2, 0, 2, 0);
     row->setSpacing(2);
-    back1_ = new QToolButton(bar_);
-    back1_->setObjectName(QStringLiteral("back1button"));
-    back1_->setIcon(walkIcon(false));
-    back1_->setAutoRaise(true);
-    back1_->setToolTip(tr("Back"));
-    label1_ = new QLabel(tr("Back"), bar_);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    forward1_ = new QToolButton(bar_);
-    forward1_->setObjectName(QStringLiteral("forward1button"));
-    forward1_->setIcon(walkIcon(true));
-    forward1_->setAutoRaise(true);
-    forward1_->setToolTip(tr("Forward"));
-    row->addWidget(back1_);
-    row->addWidget(label1_);
+    backButton_ = new QToolButton(bar_);
+    backButton_->setObjectName(QStringLiteral("backButton"));
+    backButton_->setIcon(walkIcon(false));
+    backButton_->setAutoRaise(true);
+    backButton_->setToolTip(tr("Back"));
+    backLabel_ = new QLabel(tr("Back"), bar_);
+    backLabel_->setObjectName(QStringLiteral("backLabel"));
+    forwardButton_ = new QToolButton(bar_);
+    forwardButton_->setObjectName(QStringLiteral("forwardButton"));
+    forwardButton_->setIcon(walkIcon(true));
+    forwardButton_->setAutoRaise(true);
+    forwardButton_->setToolTip(tr("Forward"));
+    row->addWidget(backButton_);
+    row->addWidget(backLabel_);
     row->addStretch(1);
-    row->addWidget(forward1_);
-    connect(back1_, &QToolButton::clicked, this, &NextStepBox::backClicked);
-    connect(forward1_, &QToolButton::clicked, this, &NextStepBox::forwardClicked);
+    row->addWidget(forwardButton_);
+    connect(backButton_, &QToolButton::clicked, this, &NextStepBox::backClicked);
+    connect(forwardButton_, &QToolButton::clicked, this, &NextStepBox::forwardClicked);
     setBackEnabled(false);
     setForwardEnabled(false);
 }
@@ -124,7 +124,7 @@ void NextStepBox::createBackForward()
 void NextStepBox::layoutRows()
 {
     const int w = width() > 0 ? width() : 120;
-    richEdit4_->setGeometry(28, 2, w - 32, kTextHeight - 4);
+    title_->setGeometry(28, 2, w - 32, kTextHeight - 4);
     int y = kTextHeight;
     for (NextStepRow* row : rows_) {
         row->setGeometry(2, y, w - 4, kRowHeight);
@@ -153,8 +153,8 @@ void NextStepBox::setSteps(const std::set<int>& steps)
             row->hide();
         }
     }
-    sideImage4_->setVisible(!steps.empty());
-    richEdit4_->setVisible(!steps.empty());
+    picture_->setVisible(!steps.empty());
+    title_->setVisible(!steps.empty());
     removeHighlights();
     layoutRows();
 }
@@ -169,15 +169,15 @@ std::array<int, NextStepBox::kRows> NextStepBox::shownSteps() const
 
 void NextStepBox::setBackEnabled(bool enabled)
 {
-    back1_->setEnabled(enabled);
-    label1_->setEnabled(enabled);
+    backButton_->setEnabled(enabled);
+    backLabel_->setEnabled(enabled);
 }
 
-void NextStepBox::setForwardEnabled(bool enabled) { forward1_->setEnabled(enabled); }
+void NextStepBox::setForwardEnabled(bool enabled) { forwardButton_->setEnabled(enabled); }
 
 void NextStepBox::removeHighlights()
 {
-    timer3_.stop();
+    highlightTimer_.stop();
     for (NextStepRow* row : rows_)
         row->setHighlighted(false);
 }

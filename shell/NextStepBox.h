@@ -28,8 +28,8 @@ public:
 
     void setBackEnabled(bool enabled);
     void setForwardEnabled(bool enabled);
-    QToolButton* backButton() const { return back1_; }
-    QToolButton* forwardButton() const { return forward1_; }
+    QToolButton* backButton() const { return backButton_; }
+    QToolButton* forwardButton() const { return forwardButton_; }
 
     void removeHighlights();
 
@@ -47,12 +47,12 @@ private:
     void layoutRows();
     void createBackForward();
 
-    QLabel* sideImage4_ = nullptr;
-    QLabel* richEdit4_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* title_ = nullptr;
     std::array<NextStepRow*, kRows> rows_ {};
     QWidget* bar_ = nullptr;
-    QToolButton* back1_ = nullptr;
-    QToolButton* forward1_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QTimer timer3_;
+    QToolButton* backButton_ = nullptr;
+    QToolButton* forwardButton_ = nullptr;
+    QLabel* backLabel_ = nullptr;
+    QTimer highlightTimer_;
 };

@@ -1,16 +1,8 @@
 #include "shell/PageHistory.h"
 
-namespace {
-bool sameVisit(const PageVisit& a, const PageVisit& b)
-{
-    return a.page == b.page && a.windowId == b.windowId && a.selectionTag == b.selectionTag
-        && a.toolSettings == b.toolSettings;
-}
-} // namespace
-
 void PageHistory::record(const PageVisit& visit)
 {
-    if (current_ >= 0 && sameVisit(visits_[current_], visit))
+    if (current_ >= 0 && visits_[std::size_t(current_)] == visit)
         return;
     visits_.resize(current_ + 1);
     visits_.push_back(visit);

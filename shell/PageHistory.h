@@ -2,20 +2,18 @@
 
 #include "canvas/ToolTable.h"
 
-#include <QVariant>
-
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-// One visited side-panel page: the window it belonged to, the selection it
-// showed (a tag from tagSelection) and, for tool pages, the tool settings
-// that were current then.
+// One visited side-panel page: the window it belonged to and the selection
+// it showed (a tag from tagSelection).
 struct PageVisit {
     Page page = Page::Select;
     std::int32_t windowId = -1;
     std::int32_t selectionTag = 0;
-    QVariant toolSettings;
+
+    bool operator==(const PageVisit&) const = default;
 };
 
 // The pages shown in the side panel, walked by Back and Forward like a

@@ -4,7 +4,7 @@
 
 class Bitmap24;
 
-// Shows the canvas bitmap (Image1). The canvas's mouse events are reported
+// Shows the canvas bitmap. The canvas's mouse events are reported
 // to the document window, which hands them to the tools and the selection.
 class CanvasImage : public QWidget {
     Q_OBJECT

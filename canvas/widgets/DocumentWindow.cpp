@@ -84,20 +84,13 @@ DocumentWindow::~DocumentWindow()
 
 void DocumentWindow::createTimers()
 {
-    const std::pair<QTimer*, int> timers[] = { { &timer1_, 200 }, { &timer2_, 200 }, { &timer3_, 100 },
-        { &timer4_, 500 }, { &timer5_, 200 }, { &timer6_, 200 }, { &timer7_, 100 }, { &timer8_, 100 } };
+    const std::pair<QTimer*, int> timers[] = { { &toolPanelTimer_, 200 }, { &effectsTimer_, 100 } };
     for (const auto& [timer, interval] : timers) {
         timer->setSingleShot(true);
         timer->setInterval(interval);
     }
-    connect(&timer1_, &QTimer::timeout, this, &DocumentWindow::timer1Timer);
-    connect(&timer2_, &QTimer::timeout, this, &DocumentWindow::timer2Timer);
-    connect(&timer3_, &QTimer::timeout, this, &DocumentWindow::timer3Timer);
-    connect(&timer4_, &QTimer::timeout, this, &DocumentWindow::timer4Timer);
-    connect(&timer5_, &QTimer::timeout, this, &DocumentWindow::timer5Timer);
-    connect(&timer6_, &QTimer::timeout, this, &DocumentWindow::timer6Timer);
-    connect(&timer7_, &QTimer::timeout, this, &DocumentWindow::timer7Timer);
-    connect(&timer8_, &QTimer::timeout, this, &DocumentWindow::timer8Timer);
+    connect(&toolPanelTimer_, &QTimer::timeout, this, &DocumentWindow::showToolPanel);
+    connect(&effectsTimer_, &QTimer::timeout, this, &DocumentWindow::startEffectsPass);
 }
 
 HeaderBody* DocumentWindow::header() const
@@ -147,7 +140,7 @@ void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName
     bool loaded = false;
     if (!fileName.trimmed().isEmpty()) {
         if (isPictureFileName(fileName)) {
-            // The picture dialog takes the picture once it exists; until then
+            // Picture files go to the picture insertion dialog; without one
             // the drawing stays empty and the user is told so.
             context_.prompt().ask(UserPrompt::Kind::Information,
                 QStringLiteral("Inserting pictures is not available yet, so \"%1\" was not opened. "
@@ -167,7 +160,7 @@ void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName
     emit gridStateChanged();
     layoutView();
     if (loaded)
-        timer7_.start();
+        effectsTimer_.start();
 }
 
 void DocumentWindow::clearDocument(const QString& fileName)
@@ -181,7 +174,7 @@ void DocumentWindow::clearDocument(const QString& fileName)
         scrollBarX_->setValue(0);
         scrollBarY_->setValue(0);
     }
-    image1_->move(0, 0);
+    canvasImage_->move(0, 0);
     hideHint();
 }
 
@@ -334,7 +327,7 @@ void DocumentWindow::formActivate()
     }
     emit activated();
     if (initialised_)
-        timer5_.start();
+        toolPanelTimer_.start();
 }
 
 void DocumentWindow::formDeactivate()
@@ -342,20 +335,18 @@ void DocumentWindow::formDeactivate()
     context_.setCurrentTool(editMode_);
 }
 
-void DocumentWindow::repaintCanvas(bool withHandles)
+void DocumentWindow::repaintCanvas()
 {
     if (destroying_)
         return;
     documentpainting::paintView(*canvasBitmap_, items_, context_.screen(), tileX_, tileY_, openingPass_);
-    image1_->update();
+    canvasImage_->update();
     emit canvasRepainted();
-    if (withHandles)
-        timer3_.start();
     if (openingPass_ && effects_->running()) {
         // The pass was painting the old picture; it starts again on the new one.
         ++effectsGeneration_;
         effects_->stop();
-        timer7_.start();
+        effectsTimer_.start();
     }
 }
 
@@ -369,7 +360,7 @@ void DocumentWindow::effectsStep()
     bool more = true;
     while (more && clock.elapsed() < 15)
         more = effects_->step();
-    image1_->update();
+    canvasImage_->update();
     if (more) {
         const int generation = effectsGeneration_;
         QTimer::singleShot(0, this, [this, generation] {
@@ -379,23 +370,15 @@ void DocumentWindow::effectsStep()
         return;
     }
     openingPass_ = false;
-    timer3_.start();
 }
 
-void DocumentWindow::timer1Timer() { } // press-and-hold start of a drawing tool: comes with the tools
-void DocumentWindow::timer2Timer() { } // double-click actions: come with the selection
-void DocumentWindow::timer3Timer() { } // selection handles: come with the selection
-void DocumentWindow::timer4Timer() { } // text caret: comes with text editing
-void DocumentWindow::timer6Timer() { } // clips of an inserted picture: come with the picture dialog
-void DocumentWindow::timer8Timer() { } // printing: comes with printing
-
-void DocumentWindow::timer5Timer()
+void DocumentWindow::showToolPanel()
 {
     if (editMode_ == EditMode::Line || editMode_ == EditMode::Text)
         emit toolPageRequested(toolOfEditMode(editMode_)->page);
 }
 
-void DocumentWindow::timer7Timer()
+void DocumentWindow::startEffectsPass()
 {
     if (destroying_)
         return;

@@ -63,7 +63,7 @@ public:
     // Takes the application zoom into the drawing and repaints.
     void applyZoom(double zoom);
     void layoutView();
-    void repaintCanvas(bool withHandles);
+    void repaintCanvas();
     void updateTitle();
 
     // Item coordinates to canvas-bitmap pixels and back.
@@ -87,11 +87,11 @@ public:
     // Parts of the window, for the main window and tests.
     QScrollBar* scrollBarX() const { return scrollBarX_; }
     QScrollBar* scrollBarY() const { return scrollBarY_; }
-    QWidget* viewPanel() const { return panel0_; }
-    CanvasImage* canvasImage() const { return image1_; }
+    QWidget* viewPanel() const { return viewPanel_; }
+    CanvasImage* canvasImage() const { return canvasImage_; }
     RulerWidget* rulerX() const { return rulerX_; }
     RulerWidget* rulerY() const { return rulerY_; }
-    DragHint* dragHint() const { return hint1_; }
+    DragHint* dragHint() const { return dragHint_; }
     Bitmap24& canvasBitmap() { return *canvasBitmap_; }
 
 signals:
@@ -143,14 +143,8 @@ private:
     void showHint(bool horizontal, QPoint at, double lengthInUnits);
     void hideHint();
 
-    void timer1Timer();
-    void timer2Timer();
-    void timer3Timer();
-    void timer4Timer();
-    void timer5Timer();
-    void timer6Timer();
-    void timer7Timer();
-    void timer8Timer();
+    void showToolPanel();
+    void startEffectsPass();
 
     EditorContext& context_;
     ItemList items_;
@@ -170,7 +164,6 @@ private:
     bool busy_ = false;
     bool destroying_ = false;
     bool initialised_ = false;
-    bool ignoreMouse_ = false;
     bool askOnClose_ = true;
     // Set from loading or zooming until the effects pass has run: repaints
     // meanwhile leave shadows and 3-D effects to the pass.
@@ -181,17 +174,17 @@ private:
 
     std::unique_ptr<Bitmap24> canvasBitmap_;
 
-    QWidget* corner1_ = nullptr;
+    QWidget* rulerCorner_ = nullptr;
     RulerWidget* rulerX_ = nullptr;
     RulerWidget* rulerY_ = nullptr;
-    QWidget* panel0_ = nullptr;
-    QWidget* background1_ = nullptr;
-    QWidget* panel2_ = nullptr;
-    CanvasImage* image1_ = nullptr;
-    DragHint* hint1_ = nullptr;
+    QWidget* viewPanel_ = nullptr;
+    QWidget* anchorStripBackground_ = nullptr;
+    QWidget* canvasHolder_ = nullptr;
+    CanvasImage* canvasImage_ = nullptr;
+    DragHint* dragHint_ = nullptr;
     QScrollBar* scrollBarX_ = nullptr;
     QScrollBar* scrollBarY_ = nullptr;
-    QWidget* panel1_ = nullptr;
+    QWidget* scrollCorner_ = nullptr;
 
-    QTimer timer1_, timer2_, timer3_, timer4_, timer5_, timer6_, timer7_, timer8_;
+    QTimer toolPanelTimer_, effectsTimer_;
 };

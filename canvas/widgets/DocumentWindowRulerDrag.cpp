@@ -134,7 +134,7 @@ void DocumentWindow::finishEdgeDrag(bool horizontal, QPoint at)
         shiftGridlines(*grid, horizontal, roundEven(delta / h->zoom));
     setModified(items_, true);
     layoutView();
-    repaintCanvas(true);
+    repaintCanvas();
 }
 
 void DocumentWindow::showHint(bool horizontal, QPoint at, double lengthInUnits)
@@ -142,17 +142,17 @@ void DocumentWindow::showHint(bool horizontal, QPoint at, double lengthInUnits)
     const HeaderBody* h = header();
     if (!h)
         return;
-    hint1_->setText(
+    dragHint_->setText(
         QString::fromLatin1(horizontal ? "Width: " : "Height: ") + measureText(lengthInUnits, h->units));
     const RulerWidget* ruler = horizontal ? rulerX_ : rulerY_;
-    const QPoint inView = ruler->mapTo(this, at) - panel0_->pos();
-    hint1_->placeAt(horizontal ? QPoint(inView.x(), inView.y() + 8) : QPoint(inView.x() + 8, inView.y()));
-    hint1_->raise();
-    hint1_->show();
+    const QPoint inView = ruler->mapTo(this, at) - viewPanel_->pos();
+    dragHint_->placeAt(horizontal ? QPoint(inView.x(), inView.y() + 8) : QPoint(inView.x() + 8, inView.y()));
+    dragHint_->raise();
+    dragHint_->show();
 }
 
 void DocumentWindow::hideHint()
 {
-    if (hint1_)
-        hint1_->hide();
+    if (dragHint_)
+        dragHint_->hide();
 }

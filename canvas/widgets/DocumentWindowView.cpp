@@ -39,31 +39,31 @@ QWidget* makePanel(QWidget* parent, const char* name, const QColor& colour)
 void DocumentWindow::createControls()
 {
     const RulerStyle style = documentsettings::rulerStyle();
-    corner1_ = makePanel(this, "corner1", style.outsideColour);
+    rulerCorner_ = makePanel(this, "rulerCorner", style.outsideColour);
     rulerX_ = new RulerWidget(true, this);
     rulerX_->setObjectName(QStringLiteral("rulerX"));
     rulerY_ = new RulerWidget(false, this);
     rulerY_->setObjectName(QStringLiteral("rulerY"));
-    panel0_ = makePanel(this, "Panel0", palette().color(QPalette::Dark));
-    panel0_->setMouseTracking(true);
-    background1_ = makePanel(panel0_, "background1", palette().color(QPalette::Dark));
-    background1_->setMouseTracking(true);
-    panel2_ = makePanel(panel0_, "Panel2", Qt::white);
-    image1_ = new CanvasImage(canvasBitmap_.get(), panel2_);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    hint1_ = new DragHint(panel0_);
-    hint1_->setObjectName(QStringLiteral("Hint1"));
-    hint1_->setStyle(style);
+    viewPanel_ = makePanel(this, "viewPanel", palette().color(QPalette::Dark));
+    viewPanel_->setMouseTracking(true);
+    anchorStripBackground_ = makePanel(viewPanel_, "anchorStripBackground", palette().color(QPalette::Dark));
+    anchorStripBackground_->setMouseTracking(true);
+    canvasHolder_ = makePanel(viewPanel_, "canvasHolder", Qt::white);
+    canvasImage_ = new CanvasImage(canvasBitmap_.get(), canvasHolder_);
+    canvasImage_->setObjectName(QStringLiteral("canvasImage"));
+    dragHint_ = new DragHint(viewPanel_);
+    dragHint_->setObjectName(QStringLiteral("dragHint"));
+    dragHint_->setStyle(style);
     scrollBarX_ = new QScrollBar(Qt::Horizontal, this);
-    scrollBarX_->setObjectName(QStringLiteral("ScrollBarX"));
+    scrollBarX_->setObjectName(QStringLiteral("scrollBarX"));
     scrollBarY_ = new QScrollBar(Qt::Vertical, this);
-    scrollBarY_->setObjectName(QStringLiteral("ScrollBarY"));
+    scrollBarY_->setObjectName(QStringLiteral("scrollBarY"));
     for (QScrollBar* bar : { scrollBarX_, scrollBarY_ }) {
         bar->setSingleStep(20);
         bar->hide();
     }
-    panel1_ = makePanel(this, "Panel1", palette().color(QPalette::Window));
-    panel1_->hide();
+    scrollCorner_ = makePanel(this, "scrollCorner", palette().color(QPalette::Window));
+    scrollCorner_->hide();
 
     connect(scrollBarX_, &QScrollBar::valueChanged, this, &DocumentWindow::scrollBarXChange);
     connect(scrollBarY_, &QScrollBar::valueChanged, this, &DocumentWindow::scrollBarYChange);
@@ -82,14 +82,14 @@ void DocumentWindow::createControls()
         });
         connect(ruler, &RulerWidget::left, this, &DocumentWindow::resetRulerCursors);
     }
-    // Until the tools take the canvas's mouse, a move over it marks the rulers.
-    connect(image1_, &CanvasImage::moved, this, [this](QMouseEvent* e) {
+    // A move over the canvas marks the rulers.
+    connect(canvasImage_, &CanvasImage::moved, this, [this](QMouseEvent* e) {
         hideHint();
         markRulers(e->position().toPoint());
     });
     setMouseTracking(true);
     for (QObject* o :
-        { static_cast<QObject*>(this), static_cast<QObject*>(panel0_), static_cast<QObject*>(background1_) })
+        { static_cast<QObject*>(this), static_cast<QObject*>(viewPanel_), static_cast<QObject*>(anchorStripBackground_) })
         o->installEventFilter(this);
 }
 
@@ -97,7 +97,7 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // A move over the window outside the canvas clears the ruler marks and the hint.
     if (event->type() == QEvent::MouseMove
-        && (watched == this || watched == panel0_ || watched == background1_)) {
+        && (watched == this || watched == viewPanel_ || watched == anchorStripBackground_)) {
         eraseRulerMarks();
         hideHint();
         resetRulerCursors();
@@ -119,8 +119,8 @@ void DocumentWindow::layoutView()
         return;
     busy_ = true;
     const ViewLayout l = computeViewLayout(width(), height(), h->screenMaxX, h->screenMaxY);
-    panel0_->setGeometry(l.view);
-    background1_->setGeometry(0, 0, l.view.width(), l.view.height());
+    viewPanel_->setGeometry(l.view);
+    anchorStripBackground_->setGeometry(0, 0, l.view.width(), l.view.height());
     const std::pair<QScrollBar*, std::tuple<bool, QRect, int, int>> bars[] = {
         { scrollBarX_, { l.showScrollX, l.scrollX, l.scrollMaxX, l.view.width() } },
         { scrollBarY_, { l.showScrollY, l.scrollY, l.scrollMaxY, l.view.height() } },
@@ -138,13 +138,13 @@ void DocumentWindow::layoutView()
             bar->hide();
         }
     }
-    panel1_->setVisible(l.showFiller);
+    scrollCorner_->setVisible(l.showFiller);
     if (l.showFiller)
-        panel1_->setGeometry(l.filler);
+        scrollCorner_->setGeometry(l.filler);
     originX_ = h->screenMinX - scrollBarX_->value();
     originY_ = h->screenMinY - scrollBarY_->value();
     recomputeTile();
-    corner1_->setGeometry(l.corner);
+    rulerCorner_->setGeometry(l.corner);
     rulerX_->setGeometry(l.rulerX);
     rulerY_->setGeometry(l.rulerY);
     redrawRulers();
@@ -161,27 +161,27 @@ void DocumentWindow::recomputeTile()
     bool recreated = false;
     if (h->screenWidth != lastWidth_ || h->screenHeight != lastHeight_) {
         canvasBitmap_->resize(canvasBitmapSize(h->screenWidth), canvasBitmapSize(h->screenHeight));
-        panel2_->resize(canvasBitmap_->width(), canvasBitmap_->height());
-        image1_->resize(canvasBitmap_->width(), canvasBitmap_->height());
+        canvasHolder_->resize(canvasBitmap_->width(), canvasBitmap_->height());
+        canvasImage_->resize(canvasBitmap_->width(), canvasBitmap_->height());
         lastWidth_ = h->screenWidth;
         lastHeight_ = h->screenHeight;
         recreated = true;
     }
     const std::int32_t tx = tileOffset(
-        { canvasBitmap_->width(), originX_, panel0_->width(), h->screenWidth, scrollBarX_->value() });
+        { canvasBitmap_->width(), originX_, viewPanel_->width(), h->screenWidth, scrollBarX_->value() });
     const std::int32_t ty = tileOffset(
-        { canvasBitmap_->height(), originY_, panel0_->height(), h->screenHeight, scrollBarY_->value() });
+        { canvasBitmap_->height(), originY_, viewPanel_->height(), h->screenHeight, scrollBarY_->value() });
     const bool moved = tx != tileX_ || ty != tileY_;
     tileX_ = tx;
     tileY_ = ty;
     placeCanvas();
     if (moved || recreated)
-        repaintCanvas(true);
+        repaintCanvas();
 }
 
 void DocumentWindow::placeCanvas()
 {
-    panel2_->move(originX_ + tileX_, originY_ + tileY_);
+    canvasHolder_->move(originX_ + tileX_, originY_ + tileY_);
 }
 
 void DocumentWindow::scrollBarXChange(int position)
@@ -223,7 +223,7 @@ void DocumentWindow::redrawRuler(bool horizontal)
     RulerWidget* ruler = horizontal ? rulerX_ : rulerY_;
     RulerView v;
     v.horizontal = horizontal;
-    v.length = horizontal ? panel0_->width() : panel0_->height();
+    v.length = horizontal ? viewPanel_->width() : viewPanel_->height();
     v.bandStart = horizontal ? originX_ : originY_;
     v.bandLength = horizontal ? h->screenWidth : h->screenHeight;
     const bool mine
@@ -262,5 +262,5 @@ void DocumentWindow::applyZoom(double zoom)
     recomputeScreenExtent(*h);
     openingPass_ = true;
     layoutView();
-    timer7_.start();
+    effectsTimer_.start();
 }

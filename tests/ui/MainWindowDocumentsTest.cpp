@@ -99,7 +99,7 @@ TEST_F(MainWindowFixture, DocumentCommandsFollowTheOpenWindows)
     EXPECT_FALSE(window->action("pageSetupCurrent")->isVisible());
 }
 
-TEST_F(MainWindowFixture, FeaturesStillToComeAreDisabled)
+TEST_F(MainWindowFixture, EntriesWithoutACommandAreDisabled)
 {
     for (const char* name : { "print", "printPreview", "exportExact", "undo", "redo", "cut", "copy", "paste",
              "joinItems", "splitGroup", "speed", "customizeShadows", "insertPicture", "insertLine", "insertRectangle" }) {

@@ -43,7 +43,7 @@ TEST_F(MainWindowFixture, ZoomButtonsStepTheActiveDrawing)
     EXPECT_DOUBLE_EQ(window->applicationZoom(), 1.25);
     EXPECT_DOUBLE_EQ(headerZoom(docWindow), 1.25);
     EXPECT_EQ(commandBar->zoomLabel()->text(), "125%");
-    EXPECT_EQ(commandBar->trackBar()->value(), 125);
+    EXPECT_EQ(commandBar->zoomSlider()->value(), 125);
     EXPECT_TRUE(window->action("zoom125")->isChecked());
 
     for (int i = 0; i < 6; ++i)
@@ -57,10 +57,10 @@ TEST_F(MainWindowFixture, ZoomButtonsStepTheActiveDrawing)
     EXPECT_EQ(commandBar->zoomLabel()->text(), "300%");
 }
 
-TEST_F(MainWindowFixture, TrackBarZoomsOnReleaseButNotAtZero)
+TEST_F(MainWindowFixture, ZoomSliderZoomsOnReleaseButNotAtZero)
 {
     DocumentWindow* docWindow = window->openDocument({});
-    QSlider* bar = window->commandBar()->trackBar();
+    QSlider* bar = window->commandBar()->zoomSlider();
     struct Case {
         int position;
         double zoom;

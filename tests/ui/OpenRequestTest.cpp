@@ -67,7 +67,7 @@ TEST_F(MainWindowFixture, OpenRequestFromTheSocketOpensAnExistingFileOnly)
     const QString socket = privateSocketName();
     OpenRequestServer server;
     ASSERT_TRUE(server.listen(socket));
-    QObject::connect(&server, &OpenRequestServer::macroReceived, window.get(), &MainWindow::DdeServerConv1ExecuteMacro);
+    QObject::connect(&server, &OpenRequestServer::macroReceived, window.get(), &MainWindow::executeOpenMacro);
     QSignalSpy received(&server, &OpenRequestServer::macroReceived);
 
     ASSERT_TRUE(sendOpenRequest(socket, openMacroFor(folder() + "/missing.tvle")));
@@ -90,7 +90,7 @@ TEST_F(MainWindowFixture, OpenSwitchHandsTheFileToTheRunningEditor)
     const QString socket = privateSocketName();
     OpenRequestServer server;
     ASSERT_TRUE(server.listen(socket));
-    QObject::connect(&server, &OpenRequestServer::macroReceived, window.get(), &MainWindow::DdeServerConv1ExecuteMacro);
+    QObject::connect(&server, &OpenRequestServer::macroReceived, window.get(), &MainWindow::executeOpenMacro);
     const QString path = writeEmptyDrawing("handed over.tvle");
 
     QProcess second;
