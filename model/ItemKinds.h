@@ -44,6 +44,10 @@ constexpr bool isDrawable(std::int32_t kind)
     return kind == kText || (kind >= kLine && kind <= kShapeLast) || kind == kClip || kind == kGroupFrame;
 }
 
+// Drawable kinds other than group frames: the items a user draws, erases
+// and restacks one by one.
+constexpr bool isDrawnItem(std::int32_t kind) { return isDrawable(kind) && kind != kGroupFrame; }
+
 // Shape variants.
 constexpr std::int32_t kOpen = 0;
 constexpr std::int32_t kClosed = 1;

@@ -84,9 +84,10 @@ ItemRecord* appendBlankRecord(ItemList& list)
     return record;
 }
 
-ItemRecord* createItem(ItemList& list, std::int32_t kind)
+ItemRecord* createItem(ItemList& list, std::int32_t kind) { return createItem(list, kind, nextStepNumber(list)); }
+
+ItemRecord* createItem(ItemList& list, std::int32_t kind, std::int32_t step)
 {
-    const std::int32_t step = nextStepNumber(list);
     ItemRecord* record = appendBlankRecord(list);
     applyDefaults(record->body, kind);
     record->body.stepNumber = step;
@@ -97,7 +98,12 @@ ItemRecord* createItem(ItemList& list, std::int32_t kind)
 
 ItemRecord* copyItem(ItemList& target, ItemRecord& source, const ScreenMetrics& screen)
 {
-    ItemRecord* copy = createItem(target, source.body.kind);
+    return copyItem(target, source, screen, nextStepNumber(target));
+}
+
+ItemRecord* copyItem(ItemList& target, ItemRecord& source, const ScreenMetrics& screen, std::int32_t stepNumber)
+{
+    ItemRecord* copy = createItem(target, source.body.kind, stepNumber);
     const ItemBody fresh = copy->body;
     copy->body = source.body;
     ItemBody& b = copy->body;
@@ -293,6 +299,32 @@ std::int32_t maxZOrder(const ItemList& list)
     return largestOfItems(list, [](const ItemBody& b) { return b.zOrder; }, 0);
 }
 
+ItemCounters itemCounters(const ItemList& list)
+{
+    ItemCounters c;
+    bool any = false;
+    std::int32_t step = 0, batch = 0, group = 0, z = 0;
+    for (ItemRecord& r : list) {
+        if (!isClassItem(r))
+            continue;
+        const ItemBody& b = r.body;
+        step = any ? std::max<std::int32_t>(step, b.stepNumber) : b.stepNumber;
+        batch = any ? std::max<std::int32_t>(batch, b.editBatch) : b.editBatch;
+        group = any ? std::max<std::int32_t>(group, b.groupId) : b.groupId;
+        z = any ? std::max<std::int32_t>(z, b.zOrder) : b.zOrder;
+        any = true;
+    }
+    if (any) {
+        c.nextStepNumber = plusOne(step);
+        c.nextEditBatch = plusOne(batch);
+        c.nextGroupId = plusOne(group);
+        c.maxZOrder = z;
+    }
+    return c;
+}
+
+std::int32_t stepAfter(std::int32_t step) { return plusOne(step); }
+
 bool isSelected(const ItemRecord* r)
 {
     return r && isClassItem(*r) && r->body.inProgress == 0 && r->body.hidden == 0 && r->body.selected != 0;
@@ -346,26 +378,22 @@ void selectLastItem(ItemList& list)
 
 int countSelectionUnits(ItemList& list, bool groupsAsOne)
 {
-    for (ItemRecord& r : list)
-        r.body.scratchMark = 0;
+    // A group counts once however many of its records are selected; its ids
+    // are gathered and counted distinct rather than marked group by group,
+    // which would walk the list once per group.
     int count = 0;
+    std::vector<std::int32_t> groups;
     for (ItemRecord& r : list) {
+        r.body.scratchMark = 0;
         if (!isSelected(&r))
             continue;
-        if (!groupsAsOne || r.body.groupId <= 0) {
+        if (groupsAsOne && r.body.groupId > 0)
+            groups.push_back(r.body.groupId);
+        else
             ++count;
-            continue;
-        }
-        if (r.body.scratchMark)
-            continue;
-        ++count;
-        for (ItemRecord& member : list)
-            if (isClassItem(member) && member.body.groupId == r.body.groupId)
-                member.body.scratchMark = 1;
     }
-    for (ItemRecord& r : list)
-        r.body.scratchMark = 0;
-    return count;
+    std::sort(groups.begin(), groups.end());
+    return count + static_cast<int>(std::unique(groups.begin(), groups.end()) - groups.begin());
 }
 
 std::int32_t tagSelection(ItemList& list)
@@ -477,6 +505,12 @@ void syncPixelCoordinates(ItemRecord* record, const ScreenMetrics& s)
     b.y1 = roundEven(b.posY1 / s.pixelsPerMmY());
     b.x2 = roundEven(b.posX2 / s.pixelsPerMmX());
     b.y2 = roundEven(b.posY2 / s.pixelsPerMmY());
+    syncExtentFields(record);
+}
+
+void syncExtentFields(ItemRecord* record)
+{
+    ItemBody& b = record->body;
     // Wide arithmetic: coordinates from a damaged file may be near the limits.
     const std::int64_t x1 = b.x1, y1 = b.y1, x2 = b.x2, y2 = b.y2;
     b.minX = static_cast<std::int32_t>(std::min(x1, x2));

@@ -38,6 +38,10 @@ ItemRecord* createItem(ItemList& list, std::int32_t kind);
 // its real coordinates recomputed for `screen`; the source's cached clip
 // bitmaps move to the copy.
 ItemRecord* copyItem(ItemList& target, ItemRecord& source, const ScreenMetrics& screen);
+// The same with a step number the caller already knows (one more than the
+// last it gave out), so that making many records in one action stays linear.
+ItemRecord* createItem(ItemList& list, std::int32_t kind, std::int32_t stepNumber);
+ItemRecord* copyItem(ItemList& target, ItemRecord& source, const ScreenMetrics& screen, std::int32_t stepNumber);
 // Appends a zero-filled record without defaults or counters, for loaders that
 // fill the whole body themselves; keeps bulk loading linear.
 ItemRecord* appendBlankRecord(ItemList& list);
@@ -65,6 +69,16 @@ std::int32_t nextStepNumber(const ItemList& list);
 std::int32_t nextEditBatch(const ItemList& list);
 std::int32_t nextGroupId(const ItemList& list);
 std::int32_t maxZOrder(const ItemList& list);
+// The four counters above from one walk of the list.
+struct ItemCounters {
+    std::int32_t nextStepNumber = 1;
+    std::int32_t nextEditBatch = 1;
+    std::int32_t nextGroupId = 1;
+    std::int32_t maxZOrder = 0;
+};
+ItemCounters itemCounters(const ItemList& list);
+// The step number after `step`, held at the top of the range.
+std::int32_t stepAfter(std::int32_t step);
 
 // Selection.
 bool isSelected(const ItemRecord* record);
@@ -96,6 +110,9 @@ constexpr char16_t kLineSeparator = u'\u2028';
 // millimetre of `screen`) from the pixel coordinates, and back.
 void syncRealCoordinates(ItemRecord* record, const ScreenMetrics& screen);
 void syncPixelCoordinates(ItemRecord* record, const ScreenMetrics& screen);
+// Extent, spans, length and angle from the pixel coordinates (a round clip's
+// extent is its circle's), for records moved in pixels.
+void syncExtentFields(ItemRecord* record);
 double lineAngleOf(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
 // Font name as stored: a length byte and up to 32 ANSI characters.
