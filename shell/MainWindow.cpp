@@ -1,21 +1,28 @@
 #include "shell/MainWindow.h"
 
-#include "canvas/widgets/DocumentWindow.h"
 #include "base/UserPrompt.h"
-#include "panels/ToolPalette.h"
-#include "platform/FontList.h"
-#include "shell/NextStepBox.h"
 #include "canvas/EditorContext.h"
-#include "shell/SidePanel.h"
+#include "canvas/FileCommands.h"
+#include "canvas/widgets/DocumentWindow.h"
+#include "model/ItemBody.h"
+#include "model/ItemList.h"
+#include "platform/FontList.h"
+#include "platform/widgets/OpenRequestMacro.h"
 #include "shell/CommandBar.h"
+#include "shell/DocumentArea.h"
+#include "shell/NextStepBox.h"
+#include "shell/PageNavigator.h"
+#include "shell/RecentFilesMenu.h"
+#include "shell/SidePanel.h"
+#include "shell/WindowMenu.h"
+#include "shell/ZoomControl.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include <QFileInfo>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -31,6 +38,10 @@ void oneShot(QTimer& timer, int ms)
     timer.setSingleShot(true);
     timer.setInterval(ms);
 }
+
+// The menu entry of a pair of switches: 0 none, 1 horizontal (x only),
+// 2 vertical (y only), 3 both.
+int entryOf(std::uint8_t x, std::uint8_t y) { return (x ? 1 : 0) + (y ? 2 : 0); }
 
 } // namespace
 
@@ -85,11 +96,7 @@ void MainWindow::buildLayout()
     side->setStretchFactor(0, 1);
     side->setStretchFactor(1, 0);
 
-    mdiArea_ = new QMdiArea(body);
-    mdiArea_->setObjectName(QStringLiteral("documentArea"));
-    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdiArea_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    documentArea_ = new DocumentArea(context_, body);
     body->setStretchFactor(0, 0);
     body->setStretchFactor(1, 1);
     body->setSizes({ kSidePanelWidth + 16, 1000 });
@@ -100,25 +107,19 @@ void MainWindow::buildLayout()
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     resize(1100, 760);
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::subWindowActivated);
+    pages_ = new PageNavigator(context_, *documentArea_, *sidePanel_, *commandBar_, *nextStepBox_, this);
     connect(commandBar_, &CommandBar::buttonClicked, this, &MainWindow::commandButtonClicked);
-    connect(commandBar_, &CommandBar::zoomSliderReleased, this, &MainWindow::zoomSliderReleased);
-    connect(sidePanel_->toolPalette(), &ToolPalette::entryChosen, this, &MainWindow::paletteEntryChosen);
-    connect(nextStepBox_, &NextStepBox::stepChosen, this, &MainWindow::performNextStep);
-    connect(nextStepBox_, &NextStepBox::rowHovered, this, [this] { commandBar_->raiseButton(UpperButton::Select); });
-    connect(nextStepBox_, &NextStepBox::backClicked, this, &MainWindow::goBack);
-    connect(nextStepBox_, &NextStepBox::forwardClicked, this, &MainWindow::goForward);
+    connect(documentArea_, &DocumentArea::documentCreated, this, &MainWindow::connectDocument);
+    connect(documentArea_, &DocumentArea::documentActivated, this, &MainWindow::documentActivated);
+    connect(documentArea_, &DocumentArea::documentDestroyed, this, &MainWindow::documentDestroyed);
 }
 
 void MainWindow::createTimers()
 {
-    oneShot(pendingPageTimer_, 100);
     oneShot(firstDrawingTimer_, 500);
     oneShot(lastWindowTimer_, 200);
     oneShot(fontListTimer_, 200);
-    connect(&pendingPageTimer_, &QTimer::timeout, this, &MainWindow::showPendingPage);
     connect(&firstDrawingTimer_, &QTimer::timeout, this, [this] {
-        firstDrawingTimer_.stop();
         if (documents().empty())
             fileNew();
     });
@@ -131,15 +132,157 @@ void MainWindow::createTimers()
 
 void MainWindow::startUp()
 {
-    commandBar_->setZoomDisplay(100);
     setDocumentCommandsEnabled(false);
-    refreshSelectionCommands();
-    rebuildReopenMenu();
+    pages_->refreshSelectionCommands();
     refreshGridState();
-    showPage(Page::Select);
+    pages_->showPage(Page::Select);
     // A new drawing opens half a second after the window shows.
     firstDrawingTimer_.start();
     fontListTimer_.start();
+}
+
+DocumentWindow* MainWindow::activeDocument() const { return documentArea_->activeDocument(); }
+
+std::vector<DocumentWindow*> MainWindow::documents() const { return documentArea_->documents(); }
+
+DocumentWindow* MainWindow::openDocument(const QString& fileName)
+{
+    DocumentWindow* docWindow = documentArea_->open(fileName);
+    setDocumentCommandsEnabled(true);
+    return docWindow;
+}
+
+void MainWindow::connectDocument(DocumentWindow* docWindow)
+{
+    connect(docWindow, &DocumentWindow::titleChanged, this, [this, docWindow](const QString& title) {
+        if (auto* sub = docWindow->parentWidget())
+            sub->setWindowTitle(title);
+        windowMenu_->setTitle(docWindow->windowId(), title);
+        if (docWindow == activeDocument())
+            windowMenu_->check(docWindow->windowId());
+    });
+    connect(docWindow, &DocumentWindow::zoomChanged, zoom_, &ZoomControl::show);
+    connect(docWindow, &DocumentWindow::fileUsed, recentFiles_, &RecentFilesMenu::add);
+    connect(docWindow, &DocumentWindow::gridStateChanged, this, [this, docWindow] {
+        if (docWindow == activeDocument())
+            refreshGridState();
+    });
+    connect(docWindow, &DocumentWindow::toolPageRequested, pages_, [this](Page page) { pages_->showPage(page); });
+    connect(docWindow, &DocumentWindow::activated, this,
+        [this, docWindow] { windowMenu_->check(docWindow->windowId()); });
+}
+
+void MainWindow::documentActivated(DocumentWindow* docWindow)
+{
+    windowMenu_->check(docWindow->windowId());
+    refreshGridState();
+}
+
+void MainWindow::documentDestroyed(std::int32_t windowId)
+{
+    windowMenu_->remove(windowId);
+    lastWindowTimer_.start();
+}
+
+// When the last document window has gone, the main window returns to how it
+// started: zoom 100 %, the tool palette, the grid of new files, no document
+// commands.
+void MainWindow::afterDocumentClosed()
+{
+    if (!documents().empty())
+        return;
+    zoom_->show(1.0);
+    pages_->showPage(Page::Select);
+    refreshGridState();
+    setDocumentCommandsEnabled(false);
+}
+
+// The Grid, Anchors and Snap checks and the Gridlines and Snap buttons follow
+// the active drawing, or the settings for new files when none is open.
+void MainWindow::refreshGridState()
+{
+    std::uint8_t grid[2], anchors[2], snap[2];
+    if (const DocumentWindow* docWindow = activeDocument(); docWindow && docWindow->header()) {
+        const HeaderBody& h = *docWindow->header();
+        grid[0] = h.showGridX, grid[1] = h.showGridY;
+        anchors[0] = h.showAnchorsX, anchors[1] = h.showAnchorsY;
+        snap[0] = h.snapX, snap[1] = h.snapY;
+    } else {
+        const auto& d = context_.preferences().defaults;
+        grid[0] = d.showGridX, grid[1] = d.showGridY;
+        anchors[0] = d.showAnchorsX, anchors[1] = d.showAnchorsY;
+        snap[0] = d.snapX, snap[1] = d.snapY;
+    }
+    action(QStringLiteral("grid%1").arg(entryOf(grid[0], grid[1])))->setChecked(true);
+    action(QStringLiteral("anchors%1").arg(entryOf(anchors[0], anchors[1])))->setChecked(true);
+    action(QStringLiteral("snap%1").arg(entryOf(snap[0], snap[1])))->setChecked(true);
+    commandBar_->setToggle(UpperButton::Gridlines, grid[0] || grid[1]);
+    commandBar_->setToggle(UpperButton::Snap, snap[0] || snap[1]);
+}
+
+void MainWindow::commandButtonClicked(UpperButton button)
+{
+    using B = UpperButton;
+    DocumentWindow* docWindow = activeDocument();
+    switch (button) {
+    case B::New: fileNew(); break;
+    case B::Open: fileOpen(); break;
+    case B::Save: fileSave(); break;
+    case B::Repaint:
+        if (docWindow) {
+            selectOnly(docWindow->items(), nullptr);
+            docWindow->repaintCanvas();
+            pages_->showPage(Page::Select);
+        }
+        break;
+    case B::ZoomOut: zoom_->zoomOut(); break;
+    case B::ZoomIn: zoom_->zoomIn(); break;
+    default:
+        // The pointer and the tool buttons show their tool's page.
+        if (const ToolInfo* tool = toolOfButton(button))
+            pages_->showPage(tool->page);
+        break;
+    }
+}
+
+void MainWindow::executeOpenMacro(const QString& macro)
+{
+    const QString fileName = fileNameFromMacro(macro);
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+        return;
+    openDocument(fileName);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::fileNew() { openDocument(QString()); }
+
+void MainWindow::fileOpen()
+{
+    const QString path
+        = openFileDialog(this, context_, [this](const QString& chosen) { recentFiles_->add(chosen); }).trimmed();
+    if (!path.isEmpty())
+        openDocument(path);
+}
+
+void MainWindow::fileSave()
+{
+    if (DocumentWindow* docWindow = activeDocument())
+        docWindow->saveDocument(false);
+}
+
+void MainWindow::fileSaveAs()
+{
+    if (DocumentWindow* docWindow = activeDocument())
+        docWindow->saveDocumentAs();
+}
+
+void MainWindow::fileClose()
+{
+    if (DocumentWindow* docWindow = activeDocument())
+        documentArea_->closeDocument(docWindow);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -165,14 +308,14 @@ bool MainWindow::exitQuery()
     };
     if (!firstModified())
         return true;
-    const UserPrompt::Answer answer = context_.prompt().ask(UserPrompt::Kind::Warning,
-        QString::fromLatin1(kExitQuestion), UserPrompt::Buttons::YesNoCancel);
+    const UserPrompt::Answer answer = context_.prompt().ask(
+        UserPrompt::Kind::Warning, QString::fromLatin1(kExitQuestion), UserPrompt::Buttons::YesNoCancel);
     if (answer == UserPrompt::Answer::No)
         return true;
     if (answer != UserPrompt::Answer::Yes)
         return false;
     while (DocumentWindow* docWindow = firstModified()) {
-        bringToFront(docWindow);
+        documentArea_->bringToFront(docWindow);
         if (!docWindow->saveDocument(true))
             return false;
         docWindow->closeWithoutQuestions();

@@ -1,7 +1,12 @@
 #include "shell/MainWindow.h"
 
 #include "canvas/EditorContext.h"
-#include "shell/ZoomSteps.h"
+#include "canvas/widgets/DocumentWindow.h"
+#include "shell/DocumentArea.h"
+#include "shell/PageNavigator.h"
+#include "shell/RecentFilesMenu.h"
+#include "shell/WindowMenu.h"
+#include "shell/ZoomControl.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -23,13 +28,24 @@ void MainWindow::buildMenus()
     buildFileMenu();
     buildInsertMenu();
     buildEditMenu();
-    buildZoomMenu();
+    QMenu* zoom = menuBar()->addMenu(tr("&Zoom"));
+    zoom_ = new ZoomControl(zoom, *commandBar_, this);
+    connect(zoom_, &ZoomControl::zoomChosen, this, [this](double chosen) {
+        if (DocumentWindow* docWindow = activeDocument())
+            docWindow->applyZoom(chosen);
+    });
     buildToolsMenu();
     buildCustomizeMenu();
-    windowMenu_ = menuBar()->addMenu(tr("&Window"));
-    windowMenu_->setObjectName(QStringLiteral("windowMenu"));
-    windowMenuAction_ = windowMenu_->menuAction();
-    windowMenuAction_->setVisible(false);
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    window->setObjectName(QStringLiteral("windowMenu"));
+    windowMenu_ = new WindowMenu(window, this);
+    connect(windowMenu_, &WindowMenu::chosen, this, [this](std::int32_t windowId) {
+        if (DocumentWindow* target = documentArea_->documentById(windowId))
+            documentArea_->bringToFront(target);
+    });
+    connect(windowMenu_, &WindowMenu::checkedChanged, this, &MainWindow::showCurrentFile);
+    connect(documentArea_, &DocumentArea::documentReused, windowMenu_, &WindowMenu::remove);
+    showCurrentFile(QString());
     buildHelpMenu();
 }
 
@@ -62,15 +78,10 @@ void MainWindow::buildFileMenu()
     connect(addEntry(file, "fileOpen", tr("&Open..."), { ctrl(Qt::Key_O) }), &QAction::triggered, this,
         &MainWindow::fileOpen);
 
-    reopenMenu_ = file->addMenu(tr("&Reopen"));
-    reopenMenu_->setObjectName(QStringLiteral("reopenMenu"));
-    for (int i = 0; i < 16; ++i) {
-        reopenEntries_[i] = addEntry(reopenMenu_, QStringLiteral("reopen%1").arg(i + 1), QString());
-        connect(reopenEntries_[i], &QAction::triggered, this, [this, i] { reopen(i); });
-    }
-    reopenMenu_->addSeparator();
-    connect(addEntry(reopenMenu_, "clearRecent", tr("&Clear...")), &QAction::triggered, this,
-        &MainWindow::clearRecentFiles);
+    QMenu* reopen = file->addMenu(tr("&Reopen"));
+    reopen->setObjectName(QStringLiteral("reopenMenu"));
+    recentFiles_ = new RecentFilesMenu(context_, reopen, this);
+    connect(recentFiles_, &RecentFilesMenu::openRequested, this, &MainWindow::openDocument);
 
     QAction* save = addEntry(file, "fileSave", tr("&Save"), { ctrl(Qt::Key_S) });
     QAction* saveAs = addEntry(file, "fileSaveAs", tr("Save &As..."));
@@ -101,7 +112,6 @@ void MainWindow::buildFileMenu()
     file->addSeparator();
     connect(addEntry(file, "fileExit", tr("E&xit"), { ctrl(Qt::Key_Q) }), &QAction::triggered, this,
         &QWidget::close);
-    refreshCurrentFileEntries();
 }
 
 void MainWindow::buildInsertMenu()
@@ -113,8 +123,8 @@ void MainWindow::buildInsertMenu()
         QAction* entry = addEntry(insert, QStringLiteral("insert%1").arg(QString::fromLatin1(tool.name)),
             tr(tool.insertEntry));
         const Page page = tool.page;
-        connect(entry, &QAction::triggered, this, [this, page] { startPendingPage(page); });
-        entry->setEnabled(pageAvailable(page));
+        connect(entry, &QAction::triggered, this, [this, page] { pages_->showLater(page); });
+        entry->setEnabled(pages_->pageAvailable(page));
         if (!entry->isEnabled())
             entry->setStatusTip(tr(kUnavailableTip));
     }
@@ -134,32 +144,6 @@ void MainWindow::buildEditMenu()
     edit->addSeparator();
     addUnavailableEntry(edit, "joinItems", tr("&Join Items"));
     addUnavailableEntry(edit, "splitGroup", tr("&Split Group"));
-}
-
-void MainWindow::buildZoomMenu()
-{
-    QMenu* zoom = menuBar()->addMenu(tr("&Zoom"));
-    zoomGroup_ = new QActionGroup(this);
-    zoomGroup_->setExclusive(true);
-    for (int percent : kZoomMenuPercents) {
-        QAction* entry = addEntry(zoom, QStringLiteral("zoom%1").arg(percent), QStringLiteral("%1%").arg(percent));
-        entry->setCheckable(true);
-        entry->setChecked(percent == 100);
-        entry->setData(percent);
-        zoomGroup_->addAction(entry);
-        connect(entry, &QAction::triggered, this, [this, percent] { zoomToPercent(percent); });
-    }
-    // Keyboard zoom steps, as the upper menu's Zoom in and Zoom out buttons.
-    auto* in = new QAction(this);
-    in->setObjectName(QStringLiteral("zoomInKey"));
-    in->setShortcuts({ QKeySequence::ZoomIn, ctrl(Qt::Key_Equal) });
-    auto* out = new QAction(this);
-    out->setObjectName(QStringLiteral("zoomOutKey"));
-    out->setShortcuts({ QKeySequence::ZoomOut });
-    addAction(in);
-    addAction(out);
-    connect(in, &QAction::triggered, this, &MainWindow::zoomIn);
-    connect(out, &QAction::triggered, this, &MainWindow::zoomOut);
 }
 
 void MainWindow::buildToolsMenu()
@@ -245,6 +229,16 @@ void MainWindow::refreshHelpMenu()
 {
     action(QStringLiteral("hintsShowAll"))->setChecked(context_.preferences().allHelpPagesOn());
     action(QStringLiteral("hintsShowNone"))->setChecked(context_.preferences().noHelpPageOn());
+}
+
+// The "Current File" entries of Page Setup and Grid and Snap show the active
+// window's title, and only while there is one.
+void MainWindow::showCurrentFile(const QString& title)
+{
+    for (QAction* entry : currentFileEntries_)
+        entry->setVisible(!title.isEmpty());
+    currentFileEntries_[0]->setText(title);
+    currentFileEntries_[2]->setText(title);
 }
 
 void MainWindow::setDocumentCommandsEnabled(bool enabled)

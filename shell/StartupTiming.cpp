@@ -1,7 +1,9 @@
 #include "shell/StartupTiming.h"
 
 #include "canvas/widgets/DocumentWindow.h"
+#include "shell/DocumentArea.h"
 #include "shell/MainWindow.h"
+#include "shell/ZoomControl.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,7 +59,7 @@ void watchStartupTiming(MainWindow& window, const TimingRequest& request)
                     return;
                 }
                 const qint64 start = editorUptimeMs();
-                window.zoomToPercent(zoom);
+                window.zoom().zoomToPercent(zoom);
                 docWindow->repaint();
                 report("zoom repaint", editorUptimeMs() - start);
                 QApplication::exit(0);

@@ -149,6 +149,6 @@ TEST_F(MainWindowFixture, BackAndForwardAreGreyWithoutHistory)
 {
     EXPECT_FALSE(window->nextStepBox()->backButton()->isEnabled());
     EXPECT_FALSE(window->nextStepBox()->forwardButton()->isEnabled());
-    window->goBack();
-    EXPECT_EQ(window->currentPage(), Page::Select);
+    window->pages().goBack();
+    EXPECT_EQ(window->pages().currentPage(), Page::Select);
 }

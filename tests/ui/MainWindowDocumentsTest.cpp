@@ -12,7 +12,7 @@ TEST_F(MainWindowFixture, StartsWithOneUntitledDrawingAfterHalfASecond)
     EXPECT_TRUE(QTest::qWaitFor([this] { return documentCount() == 1; }, 3000));
     EXPECT_TRUE(window->activeDocument()->title().startsWith("Untitled "));
     EXPECT_TRUE(window->action("fileSave")->isEnabled());
-    EXPECT_EQ(window->currentPage(), Page::Select);
+    EXPECT_EQ(window->pages().currentPage(), Page::Select);
 }
 
 TEST_F(MainWindowFixture, NewWindowsAreNumberedAndListedInTheWindowMenu)
@@ -24,13 +24,13 @@ TEST_F(MainWindowFixture, NewWindowsAreNumberedAndListedInTheWindowMenu)
     EXPECT_EQ(windowMenuCaptions(), QStringList({ first->title(), second->title() }));
     EXPECT_NE(first->windowId(), second->windowId());
     EXPECT_EQ(window->activeDocument(), second);
-    EXPECT_TRUE(window->windowMenu()->menuAction()->isVisible());
+    EXPECT_TRUE(window->windowMenu().menu()->menuAction()->isVisible());
 
     // The Window menu brings a window to the front and checks its entry.
-    window->windowMenu()->actions().first()->trigger();
+    window->windowMenu().menu()->actions().first()->trigger();
     EXPECT_EQ(window->activeDocument(), first);
-    EXPECT_TRUE(window->windowMenu()->actions().first()->isChecked());
-    EXPECT_FALSE(window->windowMenu()->actions().last()->isChecked());
+    EXPECT_TRUE(window->windowMenu().menu()->actions().first()->isChecked());
+    EXPECT_FALSE(window->windowMenu().menu()->actions().last()->isChecked());
     EXPECT_EQ(window->action("pageSetupCurrent")->text(), first->title());
     EXPECT_TRUE(window->action("pageSetupCurrent")->isVisible());
 }
@@ -77,8 +77,8 @@ TEST_F(MainWindowFixture, OpenCommandLoadsTheChosenFileAndListsItFirst)
     EXPECT_EQ(window->activeDocument()->fileName(), path);
     ASSERT_EQ(dialogs.calls.size(), 1);
     EXPECT_EQ(dialogs.calls[0].request.title, "Open");
-    EXPECT_FALSE(window->reopenMenu()->actions().first()->text().isEmpty());
-    EXPECT_EQ(window->reopenMenu()->actions().first()->text(), "chosen");
+    EXPECT_FALSE(window->recentFiles().menu()->actions().first()->text().isEmpty());
+    EXPECT_EQ(window->recentFiles().menu()->actions().first()->text(), "chosen");
 
     // A cancelled dialog opens nothing.
     window->action("fileOpen")->trigger();
@@ -95,7 +95,7 @@ TEST_F(MainWindowFixture, DocumentCommandsFollowTheOpenWindows)
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window->action("fileClose")->isEnabled(); }, 2000));
     Q_UNUSED(docWindow);
     EXPECT_TRUE(windowMenuCaptions().isEmpty());
-    EXPECT_FALSE(window->windowMenu()->menuAction()->isVisible());
+    EXPECT_FALSE(window->windowMenu().menu()->menuAction()->isVisible());
     EXPECT_FALSE(window->action("pageSetupCurrent")->isVisible());
 }
 

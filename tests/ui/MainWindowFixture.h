@@ -7,7 +7,12 @@
 #include "model/ItemList.h"
 #include "platform/FileDialogsScripted.h"
 #include "platform/MessageBoxScript.h"
+#include "shell/DocumentArea.h"
 #include "shell/MainWindow.h"
+#include "shell/PageNavigator.h"
+#include "shell/RecentFilesMenu.h"
+#include "shell/WindowMenu.h"
+#include "shell/ZoomControl.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
@@ -67,7 +72,7 @@ protected:
     QStringList windowMenuCaptions() const
     {
         QStringList captions;
-        for (QAction* entry : window->windowMenu()->actions())
+        for (QAction* entry : window->windowMenu().menu()->actions())
             captions << entry->text();
         return captions;
     }

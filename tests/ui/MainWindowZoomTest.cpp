@@ -40,7 +40,7 @@ TEST_F(MainWindowFixture, ZoomButtonsStepTheActiveDrawing)
     DocumentWindow* docWindow = window->openDocument({});
     CommandBar* commandBar = window->commandBar();
     click(commandBar, UpperButton::ZoomIn);
-    EXPECT_DOUBLE_EQ(window->applicationZoom(), 1.25);
+    EXPECT_DOUBLE_EQ(window->zoom().zoom(), 1.25);
     EXPECT_DOUBLE_EQ(headerZoom(docWindow), 1.25);
     EXPECT_EQ(commandBar->zoomLabel()->text(), "125%");
     EXPECT_EQ(commandBar->zoomSlider()->value(), 125);
@@ -88,11 +88,11 @@ TEST_F(MainWindowFixture, ActivatingAWindowShowsItsZoom)
     DocumentWindow* first = window->openDocument({});
     window->action("zoom50")->trigger();
     window->openDocument({});
-    EXPECT_DOUBLE_EQ(window->applicationZoom(), 1.0);
+    EXPECT_DOUBLE_EQ(window->zoom().zoom(), 1.0);
     EXPECT_EQ(window->commandBar()->zoomLabel()->text(), "100%");
-    window->windowMenu()->actions().first()->trigger();
+    window->windowMenu().menu()->actions().first()->trigger();
     EXPECT_EQ(window->activeDocument(), first);
-    EXPECT_DOUBLE_EQ(window->applicationZoom(), 0.5);
+    EXPECT_DOUBLE_EQ(window->zoom().zoom(), 0.5);
     EXPECT_TRUE(window->action("zoom50")->isChecked());
 }
 
@@ -112,6 +112,6 @@ TEST_F(MainWindowFixture, GridMenusAndTogglesFollowTheActiveDrawing)
     window->openDocument({});
     EXPECT_TRUE(window->action("grid0")->isChecked());
     EXPECT_FALSE(window->commandBar()->button(UpperButton::Gridlines)->isPressedIn());
-    window->windowMenu()->actions().first()->trigger();
+    window->windowMenu().menu()->actions().first()->trigger();
     EXPECT_TRUE(window->action("grid1")->isChecked());
 }

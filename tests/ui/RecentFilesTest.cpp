@@ -16,27 +16,27 @@ QStringList padded(QStringList list)
 
 } // namespace
 
-class RecentFilesMenu : public MainWindowFixture {
+class RecentFilesUi : public MainWindowFixture {
 protected:
     QStringList& recent() { return context.preferences().recentFiles; }
 
     QStringList shownCaptions() const
     {
         QStringList shown;
-        for (QAction* entry : window->reopenMenu()->actions())
+        for (QAction* entry : window->recentFiles().menu()->actions())
             if (entry->isVisible() && !entry->isSeparator() && entry->objectName().startsWith("reopen"))
                 shown << entry->text();
         return shown;
     }
 };
 
-TEST_F(RecentFilesMenu, ReopenShowsTheListInOrderAndOpensEntries)
+TEST_F(RecentFilesUi, ReopenShowsTheListInOrderAndOpensEntries)
 {
     const QString first = writeEmptyDrawing("first.tvle");
     const QString second = writeEmptyDrawing("second.tvle");
-    window->addRecentFile(first);
-    window->addRecentFile(second);
-    window->addRecentFile(first);
+    window->recentFiles().add(first);
+    window->recentFiles().add(second);
+    window->recentFiles().add(first);
     EXPECT_EQ(shownCaptions(), QStringList({ "first", "second" }));
 
     window->action("reopen2")->trigger();
@@ -44,7 +44,7 @@ TEST_F(RecentFilesMenu, ReopenShowsTheListInOrderAndOpensEntries)
     EXPECT_EQ(window->activeDocument()->fileName(), second);
 }
 
-TEST_F(RecentFilesMenu, ClosingAndSavingAsPutTheFileFirst)
+TEST_F(RecentFilesUi, ClosingAndSavingAsPutTheFileFirst)
 {
     const QString opened = writeEmptyDrawing("opened.tvle");
     window->openDocument(opened)->closeWithoutQuestions();
@@ -58,10 +58,10 @@ TEST_F(RecentFilesMenu, ClosingAndSavingAsPutTheFileFirst)
     EXPECT_EQ(shownCaptions(), QStringList({ "savedas", "opened" }));
 }
 
-TEST_F(RecentFilesMenu, MissingFileIsReportedAndKept)
+TEST_F(RecentFilesUi, MissingFileIsReportedAndKept)
 {
     const QString gone = folder() + "/gone.tvle";
-    window->addRecentFile(gone);
+    window->recentFiles().add(gone);
     window->action("reopen1")->trigger();
     EXPECT_EQ(documentCount(), 0);
     ASSERT_EQ(prompt.asked.size(), 1);
@@ -71,9 +71,9 @@ TEST_F(RecentFilesMenu, MissingFileIsReportedAndKept)
     EXPECT_EQ(recent().first(), gone);
 }
 
-TEST_F(RecentFilesMenu, ClearAsksAndEmptiesOnYesOnly)
+TEST_F(RecentFilesUi, ClearAsksAndEmptiesOnYesOnly)
 {
-    window->addRecentFile("/d/one.tvle");
+    window->recentFiles().add("/d/one.tvle");
     prompt.queueAnswer(UserPrompt::Answer::No);
     window->action("clearRecent")->trigger();
     EXPECT_EQ(shownCaptions(), QStringList({ "one" }));
@@ -86,7 +86,7 @@ TEST_F(RecentFilesMenu, ClearAsksAndEmptiesOnYesOnly)
     EXPECT_EQ(prompt.asked[0].buttons, UserPrompt::Buttons::YesNo);
 }
 
-TEST_F(RecentFilesMenu, ListSurvivesARestart)
+TEST_F(RecentFilesUi, ListSurvivesARestart)
 {
     const QString settingsFile = folder() + "/Tavelle.conf";
     ASSERT_TRUE(context.loadSettings(std::make_unique<SettingsStore>(settingsFile)));
