@@ -167,7 +167,7 @@ void DocumentWindow::clearDocument(const QString& fileName)
 {
     freeItemList(items_);
     fileName_ = fileName;
-    rulerDrag_ = 0;
+    rulerDrag_ = RulerEndDrag();
     tileX_ = tileY_ = 0;
     lastWidth_ = lastHeight_ = 0;
     if (scrollBarX_) {

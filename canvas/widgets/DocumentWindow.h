@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/RulerEndDrag.h"
 #include "canvas/ToolTable.h"
 #include "model/ItemList.h"
 
@@ -128,7 +129,6 @@ private:
     void placeCanvas();
     void redrawRulers();
     void redrawRuler(bool horizontal);
-    bool nearCanvasEdge(bool horizontal, int position, bool farEdge) const;
     void resetRulerCursors();
     bool askToClose();
     void effectsStep();
@@ -136,10 +136,8 @@ private:
     void scrollBarXChange(int position);
     void scrollBarYChange(int position);
     void rulerMouseDown(bool horizontal, QPoint at);
-    void rulerMouseMove(bool horizontal, QPoint at, Qt::MouseButtons buttons);
+    void rulerMouseMove(bool horizontal, QPoint at);
     void rulerMouseUp(bool horizontal, QPoint at);
-    void finishWidthDrag(bool horizontal, QPoint at);
-    void finishEdgeDrag(bool horizontal, QPoint at);
     void showHint(bool horizontal, QPoint at, double lengthInUnits);
     void hideHint();
 
@@ -156,11 +154,7 @@ private:
     std::int32_t tileX_ = 0, tileY_ = 0;
     std::int32_t originX_ = 0, originY_ = 0;
     std::int32_t lastWidth_ = 0, lastHeight_ = 0;
-    int rulerDrag_ = 0;
-    QPoint rulerDragStart_;
-    // While a ruler end is dragged: the new width (height) in zoomed pixels,
-    // or the new left (top) edge in zoomed pixels.
-    std::int32_t rulerDragValue_ = 0;
+    RulerEndDrag rulerDrag_;
     bool busy_ = false;
     bool destroying_ = false;
     bool initialised_ = false;

@@ -73,8 +73,8 @@ void DocumentWindow::createControls()
             if (button == Qt::LeftButton)
                 rulerMouseDown(horizontal, at);
         });
-        connect(ruler, &RulerWidget::moved, this, [this, horizontal](QPoint at, Qt::MouseButtons buttons) {
-            rulerMouseMove(horizontal, at, buttons);
+        connect(ruler, &RulerWidget::moved, this, [this, horizontal](QPoint at, Qt::MouseButtons) {
+            rulerMouseMove(horizontal, at);
         });
         connect(ruler, &RulerWidget::released, this, [this, horizontal](QPoint at, Qt::MouseButton button) {
             if (button == Qt::LeftButton)
@@ -226,12 +226,12 @@ void DocumentWindow::redrawRuler(bool horizontal)
     v.length = horizontal ? viewPanel_->width() : viewPanel_->height();
     v.bandStart = horizontal ? originX_ : originY_;
     v.bandLength = horizontal ? h->screenWidth : h->screenHeight;
-    const bool mine
-        = horizontal ? (rulerDrag_ == 4 || rulerDrag_ == 6) : (rulerDrag_ == 5 || rulerDrag_ == 7);
-    if (mine && (rulerDrag_ == 4 || rulerDrag_ == 5))
-        v.bandLength = rulerDragValue_;
-    if (mine && (rulerDrag_ == 6 || rulerDrag_ == 7))
-        v.bandStart = rulerDragValue_ - (horizontal ? scrollBarX_->value() : scrollBarY_->value());
+    if (rulerDrag_.active() && rulerDrag_.horizontal() == horizontal) {
+        if (rulerDrag_.resizes())
+            v.bandLength = rulerDrag_.value();
+        else
+            v.bandStart = rulerDrag_.value() - (horizontal ? scrollBarX_->value() : scrollBarY_->value());
+    }
     const ScreenMetrics& s = context_.screen();
     v.ticks = rulerTicks(h->units, h->zoom, horizontal, horizontal ? s.pixelsPerMmX() : s.pixelsPerMmY(),
         horizontal ? s.dpiX : s.dpiY);
