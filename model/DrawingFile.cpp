@@ -13,6 +13,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -94,7 +95,34 @@ void writeGridTail(std::vector<StoredGridline>& tail, const ItemRecord& r)
             tail.push_back({ 2, g.top + kAnchorHalf });
 }
 
-void writeRecord(RecordWriter& out, const ItemList& list, ItemRecord& r, std::vector<StoredGridline>& grid)
+struct WriteState {
+    std::vector<StoredGridline> grid;
+    std::int32_t counter = 0;
+};
+
+// The body as it goes to the file. Files never keep the undo history, so a
+// record is stored as the reader will number it (a history-free base 1, 2,
+// 3 ... in file order) and the header as saved, not modified: opening a
+// saved file and saving it again then writes the same bytes.
+void putBody(RecordWriter& out, const ItemBody& b, WriteState& w)
+{
+    if (b.kind == kinds::kHeader) {
+        HeaderBody stored;
+        std::memcpy(&stored, &b, kBodySize);
+        stored.modified = 0;
+        out.put(&stored, kBodySize);
+        return;
+    }
+    ItemBody stored = b;
+    if (b.kind != kinds::kPictureStore) {
+        stored.historyState = 0;
+        stored.replacesStep = 0;
+        stored.stepNumber = ++w.counter;
+    }
+    out.put(&stored, kBodySize);
+}
+
+void writeRecord(RecordWriter& out, const ItemList& list, ItemRecord& r, WriteState& w)
 {
     ItemBody& b = r.body;
     b.magic = kRecordMagic;
@@ -108,31 +136,31 @@ void writeRecord(RecordWriter& out, const ItemList& list, ItemRecord& r, std::ve
         b.tailLength = 2 * units;
         if (b.kind == kinds::kText)
             b.legacyTail1Length = b.legacyTail2Length = 0;
-        out.put(&b, kBodySize);
+        putBody(out, b, w);
         putText(out, r, units);
     } else if (kinds::isShape(b.kind)) {
         b.tailLength = static_cast<std::int32_t>(r.pointList.size() * sizeof(StoredPoints));
-        out.put(&b, kBodySize);
+        putBody(out, b, w);
         for (PointEntry& p : r.pointList) {
             std::fill(std::begin(p.data.padding), std::end(p.data.padding), 0);
             out.put(&p.data, sizeof p.data);
         }
     } else if (b.kind == kinds::kGrid) {
-        writeGridTail(grid, r);
-        b.tailLength = static_cast<std::int32_t>(grid.size() * sizeof(StoredGridline));
-        out.put(&b, kBodySize);
-        if (!grid.empty())
-            out.put(grid.data(), grid.size() * sizeof(StoredGridline));
+        writeGridTail(w.grid, r);
+        b.tailLength = static_cast<std::int32_t>(w.grid.size() * sizeof(StoredGridline));
+        putBody(out, b, w);
+        if (!w.grid.empty())
+            out.put(w.grid.data(), w.grid.size() * sizeof(StoredGridline));
     } else if (b.kind == kinds::kPictureStore) {
         const int units = storedTextUnits(r);
         b.tailLength = static_cast<std::int32_t>(std::min<std::size_t>(r.imageStream.size(), INT32_MAX));
         b.length = 2 * units;
-        out.put(&b, kBodySize);
+        putBody(out, b, w);
         if (b.tailLength > 0)
             out.put(r.imageStream.data(), static_cast<std::size_t>(b.tailLength));
         putText(out, r, units);
     } else {
-        out.put(&b, kBodySize);
+        putBody(out, b, w);
     }
 }
 
@@ -150,14 +178,15 @@ public:
 
     bool readBody(ItemRecord& r) { return take(r.bytes, kBodySize); }
 
-    // Reads a tail of `length` bytes into `out`. A length that runs past the
-    // end of the file, or a negative one, counts as a tail cut short: nothing
+    // Reads a tail of `length` bytes into `out`. A length of zero or less
+    // means there is no tail, and reading goes on with the next record. A
+    // length that runs past the end of the file is a tail cut short: nothing
     // is allocated for it and the rest of the file is abandoned.
     Tail read(std::int64_t length, std::vector<std::uint8_t>& out)
     {
-        if (length == 0)
+        if (length <= 0)
             return Tail::Absent;
-        if (length < 0 || length > remaining())
+        if (length > remaining())
             return abandon();
         out.resize(static_cast<std::size_t>(length));
         return take(out.data(), length) ? Tail::Read : abandon();
@@ -165,9 +194,9 @@ public:
 
     Tail skip(std::int64_t length)
     {
-        if (length == 0)
+        if (length <= 0)
             return Tail::Absent;
-        if (length < 0 || length > remaining())
+        if (length > remaining())
             return abandon();
         const std::int64_t inBuffer = std::min<std::int64_t>(length, static_cast<std::int64_t>(buffer_.size() - at_));
         at_ += static_cast<std::size_t>(inBuffer);
@@ -249,6 +278,7 @@ struct LoadState {
     bool checkSignature = true;
     bool keep = false;
     bool acceptedBadSignature = false;
+    bool cutShort = false;
     std::int32_t version = 0;
     std::int32_t counter = 0;
 };
@@ -282,8 +312,6 @@ bool loadTails(RecordReader& in, ItemRecord& r, LoadState& s, std::vector<std::u
             t = in.skip(b.legacyTail1Length);
         if (t != Tail::Short)
             t = in.skip(b.legacyTail2Length);
-        if (t == Tail::Short)
-            r.text.clear();
         break;
     case kinds::kGrid:
         syncPixelCoordinates(&r, s.screen);
@@ -305,7 +333,7 @@ bool loadTails(RecordReader& in, ItemRecord& r, LoadState& s, std::vector<std::u
         t = in.read(b.tailLength, scratch);
         if (t == Tail::Read)
             r.imageStream = scratch;
-        if (t != Tail::Short && b.length != 0)
+        if (t != Tail::Short)
             t = in.readText(b.length, r.text, scratch);
         return t != Tail::Short;
     default:
@@ -346,8 +374,10 @@ bool readFrom(QIODevice& device, ItemList& list, const ScreenMetrics& screen, Us
             s.checkSignature = false;
             s.acceptedBadSignature = true;
         }
-        if (!loadTails(in, *r, s, scratch))
+        if (!loadTails(in, *r, s, scratch)) {
+            s.cutShort = true;
             break;
+        }
     }
 
     if (!findHeader(work)) {
@@ -357,8 +387,12 @@ bool readFrom(QIODevice& device, ItemList& list, const ScreenMetrics& screen, Us
         spliceList(fresh, work);
         work = std::move(fresh);
     }
-    setModified(work, s.acceptedBadSignature);
+    // What was read stays, but the drawing counts as changed, so that saving
+    // over the damaged file is never silent.
+    setModified(work, s.acceptedBadSignature || s.cutShort);
     list = std::move(work);
+    if (s.cutShort)
+        prompt.ask(UserPrompt::Kind::Warning, drawingtext::kCutShort, UserPrompt::Buttons::Ok);
     if (s.version > kFormatVersion)
         prompt.ask(UserPrompt::Kind::Warning, drawingtext::kNewerVersion, UserPrompt::Buttons::Ok);
     return true;
@@ -383,9 +417,9 @@ bool writeDrawing(const QString& path, ItemList& list, QString* error)
         return false;
     }
     RecordWriter out(file);
-    std::vector<StoredGridline> grid;
+    WriteState state;
     for (ItemRecord& r : list)
-        writeRecord(out, list, r, grid);
+        writeRecord(out, list, r, state);
     if (!out.flush() || !file.commit()) {
         if (error)
             *error = file.errorString();

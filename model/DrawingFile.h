@@ -12,6 +12,7 @@ namespace drawingtext {
 inline const char* const kNotValid = "Not a valid Tavelle file. Attempt to open it anyway?";
 inline const char* const kNewerVersion = "This file was created on a newer version of Tavelle software.\n"
                                          "Update your software. Otherwise, this file might not display correctly.";
+inline const char* const kCutShort = "The file was cut short. The drawing shows what could be read from it.";
 } // namespace drawingtext
 
 // Longest text, in UTF-16 units, that a record stores: its tail must stay
@@ -28,7 +29,9 @@ bool writeDrawing(const QString& path, ItemList& list, QString* error = nullptr)
 // leaves `list` untouched when the path is empty, the file is missing or
 // unreadable, or the user declines a file with a wrong signature. A file
 // without a drawing header is given a fresh one. The stored real coordinates
-// become pixels of `screen`.
+// become pixels of `screen`. A file that ends inside a record's tail loads
+// what came before, is marked modified and the user is told that it was cut
+// short.
 bool readDrawing(const QString& path, ItemList& list, const ScreenMetrics& screen, UserPrompt& prompt,
     QString* error = nullptr);
 

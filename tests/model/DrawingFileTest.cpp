@@ -295,34 +295,101 @@ TEST_F(DrawingFileTest, PointAndGridlineTails)
     EXPECT_EQ(r[4]->body.kind, kinds::kLine);
 }
 
-TEST_F(DrawingFileTest, HostileTailLengthsNeitherCrashNorAllocate)
+// One length field of one record kind, damaged in the ways files are found.
+struct DamagedTail {
+    const char* name;
+    std::int32_t kind;
+    void (*set)(ItemBody&, std::int32_t);
+};
+
+void setTail(ItemBody& b, std::int32_t v)
 {
-    struct Case {
+    b.tailLength = v;
+}
+void setLegacy1(ItemBody& b, std::int32_t v)
+{
+    b.legacyTail1Length = v;
+}
+void setLegacy2(ItemBody& b, std::int32_t v)
+{
+    b.legacyTail2Length = v;
+}
+void setNameLength(ItemBody& b, std::int32_t v)
+{
+    b.length = v;
+}
+
+TEST_F(DrawingFileTest, DamagedTailLengthsLoseNothingAfterThem)
+{
+    const DamagedTail fields[] = {
+        { "header text", kinds::kHeader, setTail },
+        { "text line text", kinds::kText, setTail },
+        { "text line legacy tail 1", kinds::kText, setLegacy1 },
+        { "text line legacy tail 2", kinds::kText, setLegacy2 },
+        { "triangle points", kinds::kTriangle, setTail },
+        { "star points", kinds::kStar, setTail },
+        { "curve points", kinds::kCurve, setTail },
+        { "gridlines", kinds::kGrid, setTail },
+        { "picture", kinds::kPictureStore, setTail },
+        { "picture file name", kinds::kPictureStore, setNameLength },
+    };
+    struct Damage {
         const char* name;
-        std::int32_t kind;
-        std::int32_t tail;
+        std::int32_t length;
+        bool cutShort; // the length claims more than the file holds
     };
-    const Case cases[] = {
-        { "shape tail past the end", kinds::kStar, 0x7FFFFFF0 },
-        { "negative shape tail", kinds::kStar, -56 },
-        { "text tail past the end", kinds::kText, 1000000 },
-        { "huge text tail", kinds::kText, 0x7FFFFFF0 },
-        { "negative text tail", kinds::kText, -2 },
-        { "picture tail past the end", kinds::kPictureStore, 0x40000000 },
-        { "grid tail past the end", kinds::kGrid, 0x7FFFFFF8 },
+    const Damage damages[] = {
+        { "negative", -2, false },
+        { "most negative", INT32_MIN, false },
+        { "zero", 0, false },
+        { "longer than the file", 0x7FFFFFF0, true },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FileBuilder file;
-        file.record(kinds::kHeader).record(c.kind, [&](ItemBody& b) { b.tailLength = c.tail; }).raw(QByteArray(600, 'z'));
-        ItemList list;
-        ASSERT_TRUE(load(file, list));
-        const auto r = records(list);
-        ASSERT_EQ(r.size(), 2u) << "reading stops at the damaged record";
-        EXPECT_TRUE(r[1]->pointList.empty());
-        EXPECT_TRUE(r[1]->text.empty());
-        EXPECT_TRUE(r[1]->imageStream.empty());
-    }
+    for (const DamagedTail& f : fields)
+        for (const Damage& d : damages) {
+            SCOPED_TRACE(std::string(f.name) + ", " + d.name);
+            FileBuilder file;
+            if (f.kind != kinds::kHeader)
+                file.record(kinds::kHeader);
+            file.record(f.kind, [&](ItemBody& b) { f.set(b, d.length); })
+                .record(kinds::kLine, [](ItemBody& b) { b.lineColor = 0x654321; });
+            ItemList list;
+            ASSERT_TRUE(load(file, list));
+            const auto r = records(list);
+            const ItemRecord* damaged = findFirstOfKind(list, f.kind);
+            ASSERT_NE(damaged, nullptr);
+            EXPECT_TRUE(damaged->pointList.empty() && damaged->text.empty() && damaged->imageStream.empty()
+                && damaged->gridListX.empty() && damaged->gridListY.empty());
+            if (d.cutShort) {
+                EXPECT_EQ(r.back(), damaged) << "reading stops at the record that claims too much";
+                EXPECT_EQ(prompt.asked, QStringList { drawingtext::kCutShort });
+                EXPECT_TRUE(isModified(list)) << "so that saving over the file asks first";
+            } else {
+                ASSERT_EQ(r.size(), f.kind == kinds::kHeader ? 2u : 3u);
+                EXPECT_EQ(r.back()->body.kind, kinds::kLine);
+                EXPECT_EQ(r.back()->body.lineColor, 0x654321);
+                EXPECT_TRUE(prompt.asked.isEmpty());
+                EXPECT_FALSE(isModified(list));
+            }
+        }
+}
+
+TEST_F(DrawingFileTest, ALegacyTailCutShortKeepsTheTextReadBeforeIt)
+{
+    FileBuilder file;
+    file.record(kinds::kHeader)
+        .record(kinds::kText,
+            [](ItemBody& b) {
+                b.tailLength = 4;
+                b.legacyTail1Length = 1000;
+            })
+        .utf16(u"Hi")
+        .raw(QByteArray(10, 'z'));
+    ItemList list;
+    ASSERT_TRUE(load(file, list));
+    const ItemRecord* text = findFirstOfKind(list, kinds::kText);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(getText(text), u"Hi");
+    EXPECT_EQ(prompt.asked, QStringList { drawingtext::kCutShort });
 }
 
 TEST_F(DrawingFileTest, OverlongTextTailIsSkippedSoLaterRecordsStayInStep)
