@@ -123,6 +123,7 @@ ItemRecord* copyItem(ItemList& target, ItemRecord& source, const ScreenMetrics& 
     copy->text = source.text;
     copy->tagList = source.tagList;
     copy->pointList = source.pointList;
+    copy->repaintBox = source.repaintBox;
     copy->imageStream = source.imageStream;
     for (ItemRecord& child : source.children) {
         ItemRecord* c = createItem(copy->children, child.body.kind);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,14 @@ struct MarkSnapshot {
     QImage pixels;
 };
 
+// A box in canvas units, edges included.
+struct UnitBox {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
 // A record of a drawing: links and owned data, then the stored body.
 struct ItemRecord {
     ItemRecord* prev = nullptr;
@@ -55,6 +64,10 @@ struct ItemRecord {
     std::vector<PointEntry> pointList;
     std::vector<std::uint8_t> imageStream;
     ItemList children;
+    // The box that repaints test a shape against, worked out from its points
+    // (the stored minX .. maxY otherwise). Kept apart from the body so that
+    // loading a drawing leaves its stored fields as the file had them.
+    std::optional<UnitBox> repaintBox;
 
     union {
         ItemBody body;

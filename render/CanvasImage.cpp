@@ -33,8 +33,8 @@ void refreshItemBoxes(ItemList& items, const ScreenMetrics& screen)
             continue;
         if (r.body.kind == kinds::kText)
             textBox(r, screen);
-        else if (kinds::isShape(r.body.kind) && !r.pointList.empty())
-            shapeBox(r, screen);
+        else if (kinds::isShape(r.body.kind))
+            refreshRepaintBox(r);
     }
 }
 

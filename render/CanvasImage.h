@@ -17,5 +17,6 @@ QImage paintCanvasImage(ItemList& items, const ScreenMetrics& screen, const Pain
     qint64 maxPixels = qint64(1) << 28);
 
 // Recomputes the derived boxes that repaints rely on, as a window does after
-// loading: the text boxes of text items and the boxes of shapes.
+// loading: the text boxes of text items and the repaint boxes of shapes. The
+// stored fields of shapes stay as the file had them.
 void refreshItemBoxes(ItemList& items, const ScreenMetrics& screen);

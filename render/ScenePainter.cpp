@@ -159,6 +159,9 @@ PaintRect paintBox(const ItemRecord& item, const ScreenMetrics& screen)
 {
     const ItemBody& b = item.body;
     PaintRect box { b.minX, b.minY, b.maxX, b.maxY };
+    if (item.repaintBox)
+        box = { item.repaintBox->left, item.repaintBox->top, item.repaintBox->right,
+            item.repaintBox->bottom };
     if (b.kind == kinds::kText)
         return box;
     const int f = roundEven(b.lineWeight * screen.pixelsPerMmX());

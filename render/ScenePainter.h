@@ -62,6 +62,7 @@ void restoreSnapshots(ItemList& items, Bitmap24& canvas);
 int lightDirectionOf(const ItemList* items);
 
 // The box by which a repaint decides whether an item is touched, in canvas
-// units: a text item's box as stored, any other box grown by its line weight
-// in pixels of `screen` when that is more than 1.
+// units: a text item's box as stored, any other box (a shape's repaint box
+// when known, else the stored one) grown by its line weight in pixels of
+// `screen` when that is more than 1.
 PaintRect paintBox(const ItemRecord& item, const ScreenMetrics& screen);

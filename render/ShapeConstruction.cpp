@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 using std::numbers::pi;
 
@@ -148,17 +149,33 @@ void placeControlPoints(ItemRecord& curve)
     entries[std::size_t(n - 2)].set(3, c2.x(), c2.y());
 }
 
-void shapeBox(ItemRecord& item, const ScreenMetrics& screen, int handleWidth, int handleHeight)
+namespace {
+
+// The outline's box grown by the handle margin; nothing for too few points.
+std::optional<UnitBox> grownBox(const ItemRecord& item, int handleWidth, int handleHeight)
 {
     const Extent box = outlineExtent(item);
     if (box.empty())
+        return std::nullopt;
+    const std::int64_t h = std::max(
+        { std::int64_t(item.body.penWidth), std::int64_t(handleWidth / 2), std::int64_t(handleHeight / 2) });
+    return UnitBox { clampToInt32(box.left - h), clampToInt32(box.top - h), clampToInt32(box.right + h),
+        clampToInt32(box.bottom + h) };
+}
+
+} // namespace
+
+void shapeBox(ItemRecord& item, const ScreenMetrics& screen, int handleWidth, int handleHeight)
+{
+    const std::optional<UnitBox> box = grownBox(item, handleWidth, handleHeight);
+    if (!box)
         return;
-    const std::int64_t h = std::max({ item.body.penWidth, handleWidth / 2, handleHeight / 2 });
+    item.repaintBox = box;
     ItemBody& b = item.body;
-    b.x1 = clampToInt32(box.left - h);
-    b.y1 = clampToInt32(box.top - h);
-    b.x2 = clampToInt32(box.right + h);
-    b.y2 = clampToInt32(box.bottom + h);
+    b.x1 = box->left;
+    b.y1 = box->top;
+    b.x2 = box->right;
+    b.y2 = box->bottom;
     syncRealCoordinates(&item, screen);
     b.minX = std::min(b.x1, b.x2);
     b.maxX = std::max(b.x1, b.x2);
@@ -168,4 +185,11 @@ void shapeBox(ItemRecord& item, const ScreenMetrics& screen, int handleWidth, in
     b.spanX = clampToInt32(sx);
     b.spanY = clampToInt32(sy);
     b.length = roundEven(std::sqrt(double(sx) * double(sx) + double(sy) * double(sy)));
+    // The direction of point 1 to point 2, as loading derives it.
+    b.lineAngle = lineAngleOf(b.x1, b.y1, b.x2, b.y2);
+}
+
+void refreshRepaintBox(ItemRecord& item, int handleWidth, int handleHeight)
+{
+    item.repaintBox = grownBox(item, handleWidth, handleHeight);
 }

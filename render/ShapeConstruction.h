@@ -19,6 +19,11 @@ std::array<QPoint, 4> rectangleCorners(QPoint a, QPoint b, QPoint c);
 void placeControlPoints(ItemRecord& curve);
 
 // Recomputes a shape item's box fields (x1 .. y2, real positions, min/max,
-// spans, length) from its points, grown by the handle margin; the real
-// positions are in millimetres of `screen`.
+// spans, length, the angle of x1, y1 -> x2, y2) and its repaint box from its
+// points, grown by the handle margin; the real positions are in millimetres
+// of `screen`. For shapes being made or edited.
 void shapeBox(ItemRecord& item, const ScreenMetrics& screen, int handleWidth = 8, int handleHeight = 8);
+
+// Works out only the repaint box of a shape from its points, leaving every
+// stored field alone: for shapes as a file gave them.
+void refreshRepaintBox(ItemRecord& item, int handleWidth = 8, int handleHeight = 8);

@@ -123,6 +123,8 @@ void textBox(ItemRecord& item, const ScreenMetrics& screen, int anchorMarkSize)
     b.spanX = clampToInt32(std::llabs(std::int64_t(b.x2) - b.x1));
     b.spanY = clampToInt32(std::llabs(std::int64_t(b.y2) - b.y1));
     b.length = roundEven(std::sqrt(double(b.spanX) * b.spanX + double(b.spanY) * b.spanY));
+    // The baseline's direction, as loading derives it.
+    b.lineAngle = lineAngleOf(b.x1, b.y1, b.x2, b.y2);
 }
 
 QPoint textOrigin(const ItemRecord& item, const TextFont& font, std::u16string_view line, QPoint s, double zoom)

@@ -222,7 +222,8 @@ void DocumentWindow::finishLoadedDrawing()
     HeaderBody* h = header();
     if (!h)
         return;
-    h->windowId = windowId_;
+    // The header keeps the window id it was saved with: the window knows its
+    // own, and a file opened and saved again should not change.
     h->reserved322 = 0;
     if (!(h->zoom > 0))
         h->zoom = 1.0;

@@ -112,7 +112,8 @@ TEST_F(DocumentWindowUi, OpensASavedDrawingWithItsZoom)
     other->initDocument(555, path);
     EXPECT_EQ(other->fileName(), path);
     EXPECT_EQ(other->title(), QStringLiteral("zoomed"));
-    EXPECT_EQ(other->header()->windowId, 555);
+    EXPECT_EQ(other->windowId(), 555);
+    EXPECT_EQ(other->header()->windowId, w->windowId()) << "the header keeps the id it was saved with";
     EXPECT_EQ(other->header()->screenWidth, 800); // 400 pixels at 200 %
     ASSERT_FALSE(zooms.isEmpty());
     EXPECT_EQ(zooms.last().at(0).toDouble(), 2.0);
