@@ -1,12 +1,13 @@
 #include "platform/DrawSurface.h"
 
 #include "base/Rounding.h"
-
+#include "platform/ThinLine.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -30,7 +31,10 @@ QPen makePen(DrawPen::Style style, int width, std::uint32_t colour)
     return QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-Qt::FillRule toQt(FillMode mode) { return mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill; }
+Qt::FillRule toQt(FillMode mode)
+{
+    return mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
+}
 
 // The path with every figure closed, for the fill-and-outline call.
 void closeFigures(const QPainterPath& path, QPainterPath& closed)
@@ -78,11 +82,20 @@ void DrawSurface::setBrush(const DrawBrush& brush)
     applyPenAndBrush();
 }
 
-void DrawSurface::setFillMode(FillMode mode) { fillMode_ = mode; }
+void DrawSurface::setFillMode(FillMode mode)
+{
+    fillMode_ = mode;
+}
 
-void DrawSurface::setClipRect(const QRect& rect) { painter_.setClipRect(rect); }
+void DrawSurface::setClipRect(const QRect& rect)
+{
+    painter_.setClipRect(rect);
+}
 
-void DrawSurface::clearClip() { painter_.setClipping(false); }
+void DrawSurface::clearClip()
+{
+    painter_.setClipping(false);
+}
 
 const QPen& DrawSurface::qtPen(DrawPen::Style style, int width, std::uint32_t colour)
 {
@@ -141,6 +154,69 @@ void DrawSurface::addFigure(const QPoint* points, int count, bool closed)
         path_.closeSubpath();
 }
 
+bool DrawSurface::thinPen() const
+{
+    return pen_.style == DrawPen::Style::Dotted || (pen_.style == DrawPen::Style::Solid && pen_.width <= 1);
+}
+
+QRect DrawSurface::drawableRect() const
+{
+    const QRect all(0, 0, target_.width(), target_.height());
+    if (!painter_.hasClipping())
+        return all;
+    return painter_.clipBoundingRect().toAlignedRect() & all;
+}
+
+// The engine draws a thin line from its left end (top end when steep) and
+// leaves out the other, whichever way the line runs; the classic primitive
+// draws from the first point and leaves out the last. A line that runs the
+// other way therefore gets its first pixel set and its last one put back.
+// Dots are counted from the first point along the whole figure, so dotted
+// lines are set pixel by pixel.
+void DrawSurface::thinSegment(QPoint from, QPoint to, const QRect& clip)
+{
+    const std::int64_t dx = std::int64_t(to.x()) - from.x(), dy = std::int64_t(to.y()) - from.y();
+    if (dx == 0 && dy == 0)
+        return;
+    const bool engineStartsHere = std::llabs(dx) >= std::llabs(dy) ? dx > 0 : dy > 0;
+    if (engineStartsHere) {
+        painter_.drawLine(from, to);
+        return;
+    }
+    const bool keepEnd = clip.contains(to);
+    const std::uint32_t under = keepEnd ? target_.pixel(to.x(), to.y()) : 0;
+    painter_.drawLine(from, to);
+    if (keepEnd)
+        target_.setPixel(to.x(), to.y(), under);
+    if (clip.contains(from))
+        target_.setPixel(from.x(), from.y(), pen_.colour);
+}
+
+void DrawSurface::thinFigure(const QPoint* points, int count, bool closed)
+{
+    const QRect clip = drawableRect();
+    if (pen_.style != DrawPen::Style::Dotted) {
+        for (int i = 1; i < count; ++i)
+            thinSegment(points[i - 1], points[i], clip);
+        if (closed)
+            thinSegment(points[count - 1], points[0], clip);
+        return;
+    }
+    const std::uint32_t colour = pen_.colour, gap = pen_.gapColour;
+    const bool paintGaps = pen_.hasGap;
+    const auto plot = [&](int x, int y, std::int64_t i) {
+        if (i % 2 == 0)
+            target_.setPixel(x, y, colour);
+        else if (paintGaps)
+            target_.setPixel(x, y, gap);
+    };
+    std::int64_t index = 0;
+    for (int i = 1; i < count; ++i)
+        index = thinline::forEachPixel(points[i - 1], points[i], clip, index, plot);
+    if (closed)
+        thinline::forEachPixel(points[count - 1], points[0], clip, index, plot);
+}
+
 void DrawSurface::polygon(const QPoint* points, int count)
 {
     if (count < 2)
@@ -149,23 +225,16 @@ void DrawSurface::polygon(const QPoint* points, int count)
         addFigure(points, count, true);
         return;
     }
-    if (pen_.style != DrawPen::Style::Dotted) {
+    if (!thinPen()) {
         painter_.drawPolygon(points, count, toQt(fillMode_));
         return;
     }
     if (brush_.solid) {
         painter_.setPen(Qt::NoPen);
         painter_.drawPolygon(points, count, toQt(fillMode_));
+        applyPenAndBrush();
     }
-    if (pen_.hasGap) {
-        painter_.setPen(qtPen(DrawPen::Style::Solid, 1, pen_.gapColour));
-        painter_.setBrush(Qt::NoBrush);
-        painter_.drawPolygon(points, count);
-    }
-    painter_.setPen(qtPen(pen_.style, 1, pen_.colour));
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawPolygon(points, count);
-    applyPenAndBrush();
+    thinFigure(points, count, true);
 }
 
 void DrawSurface::polyline(const QPoint* points, int count)
@@ -178,12 +247,37 @@ void DrawSurface::polyline(const QPoint* points, int count)
     }
     if (pen_.style == DrawPen::Style::None)
         return;
-    painter_.setBrush(Qt::NoBrush);
-    if (pen_.style == DrawPen::Style::Dotted && pen_.hasGap) {
-        painter_.setPen(qtPen(DrawPen::Style::Solid, 1, pen_.gapColour));
-        painter_.drawPolyline(points, count);
-        painter_.setPen(qtPen(pen_.style, 1, pen_.colour));
+    if (thinPen()) {
+        thinFigure(points, count, false);
+        return;
     }
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPolyline(points, count);
+    applyPenAndBrush();
+}
+
+void DrawSurface::fillPolygon(const QPointF* points, int count)
+{
+    if (count < 3 || !brush_.solid)
+        return;
+    painter_.setPen(Qt::NoPen);
+    painter_.drawPolygon(points, count, toQt(fillMode_));
+    applyPenAndBrush();
+}
+
+void DrawSurface::strokePolyline(const QPointF* points, int count)
+{
+    if (count < 2 || pen_.style == DrawPen::Style::None)
+        return;
+    if (thinPen()) {
+        thread_local std::vector<QPoint> rounded;
+        rounded.clear();
+        for (int i = 0; i < count; ++i)
+            rounded.push_back(points[i].toPoint());
+        thinFigure(rounded.data(), count, false);
+        return;
+    }
+    painter_.setBrush(Qt::NoBrush);
     painter_.drawPolyline(points, count);
     applyPenAndBrush();
 }
@@ -229,7 +323,10 @@ void DrawSurface::ellipse(int left, int top, int right, int bottom)
     strokeWithPen(outline);
 }
 
-void DrawSurface::fillRect(const QRect& rect, std::uint32_t colour) { painter_.fillRect(rect, toQColor(colour)); }
+void DrawSurface::fillRect(const QRect& rect, std::uint32_t colour)
+{
+    painter_.fillRect(rect, toQColor(colour));
+}
 
 void DrawSurface::setPixel(int x, int y, std::uint32_t colour)
 {
@@ -263,7 +360,10 @@ void DrawSurface::closeFigure()
         path_.closeSubpath();
 }
 
-void DrawSurface::endPath() { pathOpen_ = false; }
+void DrawSurface::endPath()
+{
+    pathOpen_ = false;
+}
 
 void DrawSurface::strokeAndFillPath()
 {
@@ -331,7 +431,8 @@ void combineRow(std::uint32_t* to, const std::uint32_t* from, int width, RasterO
 
 } // namespace
 
-void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap24& source, int sx, int sy, RasterOp op)
+void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap24& source, int sx, int sy,
+    RasterOp op)
 {
     if (!clipBlock(dx, dy, width, height, sx, sy, dest, source))
         return;
@@ -356,7 +457,10 @@ namespace {
 
 // The i-th pixel along an oriented span: forward from origin, or backward
 // from origin - 1 when the extent is negative.
-int alongSpan(int origin, int extent, int i) { return extent > 0 ? origin + i : origin - 1 - i; }
+int alongSpan(int origin, int extent, int i)
+{
+    return extent > 0 ? origin + i : origin - 1 - i;
+}
 
 // The source step that lands on destination step i, by pixel centres.
 int nearestStep(int i, int sourceExtent, int destExtent)
@@ -366,7 +470,8 @@ int nearestStep(int i, int sourceExtent, int destExtent)
 
 } // namespace
 
-void stretchBlt(Bitmap24& dest, int dx, int dy, int dw, int dh, const Bitmap24& source, int sx, int sy, int sw, int sh)
+void stretchBlt(
+    Bitmap24& dest, int dx, int dy, int dw, int dh, const Bitmap24& source, int sx, int sy, int sw, int sh)
 {
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
         return;

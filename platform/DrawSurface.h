@@ -57,9 +57,18 @@ public:
     void setClipRect(const QRect& rect);
     void clearClip();
 
-    // Filled with the brush, outlined with the pen; closes itself.
+    // Filled with the brush, outlined with the pen; closes itself. A thin
+    // (1-pixel or dotted) outline passes through every vertex.
     void polygon(const QPoint* points, int count);
+    // Each segment from its first point up to but not including its last, in
+    // drawing direction, for thin pens as the classic primitive draws them:
+    // only the polyline's very last point is left out.
     void polyline(const QPoint* points, int count);
+    // Sub-pixel figures, for outlines already cut to the visible area: the
+    // polygon filled with the brush only; the open polyline stroked with the
+    // pen only (a thin pen draws it through the rounded points).
+    void fillPolygon(const QPointF* points, int count);
+    void strokePolyline(const QPointF* points, int count);
     // points[0] then three points (two controls and an end) per segment.
     void polyBezier(const QPoint* points, int count);
     // The ellipse inscribed in [left, right) x [top, bottom), filled and outlined.
@@ -101,6 +110,12 @@ private:
     const QPen& qtPen(DrawPen::Style style, int width, std::uint32_t colour);
     const QBrush& qtBrush(std::uint32_t colour);
     void applyPenAndBrush();
+    // 1-pixel and dotted pens, which thinFigure draws pixel by pixel.
+    bool thinPen() const;
+    // The bitmap within the painter's clip.
+    QRect drawableRect() const;
+    void thinFigure(const QPoint* points, int count, bool closed);
+    void thinSegment(QPoint from, QPoint to, const QRect& clip);
     // While a path is open, figures are collected instead of drawn.
     void addFigure(const QPoint* points, int count, bool closed);
     void strokeWithPen(const QPainterPath& path);

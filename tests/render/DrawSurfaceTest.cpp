@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -95,6 +97,77 @@ TEST(DrawSurface, ThinLinesLeaveOutTheirLastPixelAndDotsAlternate)
             EXPECT_EQ(b.pixel(x, 5), x % 2 == 0 ? c.even : c.odd) << c.name << " x=" << x;
         EXPECT_EQ(b.pixel(20, 5), kWhite) << c.name;
         EXPECT_EQ(b.pixel(5, 4), kWhite) << c.name;
+    }
+}
+
+// The classic line primitive draws from the first point up to but not
+// including the last, whichever way the line runs; the engine underneath
+// always leaves out the right or bottom end instead.
+TEST(DrawSurface, ThinLinesStartAtTheirFirstPointInEveryDirection)
+{
+    struct Case {
+        const char* name;
+        QPoint from, to;
+    } cases[] = {
+        { "right", { 5, 20 }, { 25, 20 } },
+        { "left", { 25, 20 }, { 5, 20 } },
+        { "down", { 20, 5 }, { 20, 25 } },
+        { "up", { 20, 25 }, { 20, 5 } },
+        { "down right", { 5, 5 }, { 25, 25 } },
+        { "up left", { 25, 25 }, { 5, 5 } },
+        { "down left", { 25, 5 }, { 5, 25 } },
+        { "up right", { 5, 25 }, { 25, 5 } },
+        { "shallow, leftward", { 30, 10 }, { 6, 16 } },
+        { "steep, upward", { 12, 34 }, { 17, 4 } },
+    };
+    const DrawPen dotted = pen(kRed, 1, DrawPen::Style::Dotted);
+    for (const Case& c : cases) {
+        for (const DrawPen& p : { pen(kRed), dotted }) {
+            SCOPED_TRACE(std::string(c.name) + (p.style == DrawPen::Style::Dotted ? ", dotted" : ", solid"));
+            Bitmap24 b = blank();
+            {
+                DrawSurface s(b);
+                s.setPen(p);
+                const QPoint line[] = { c.from, c.to };
+                s.polyline(line, 2);
+            }
+            EXPECT_EQ(b.pixel(c.from.x(), c.from.y()), kRed) << "the first point is drawn";
+            EXPECT_EQ(b.pixel(c.to.x(), c.to.y()), kWhite) << "the last point is not";
+            const int steps = std::max(std::abs(c.to.x() - c.from.x()), std::abs(c.to.y() - c.from.y()));
+            int inked = 0;
+            for (int y = 0; y < b.height(); ++y)
+                for (int x = 0; x < b.width(); ++x)
+                    inked += b.pixel(x, y) == kRed;
+            EXPECT_EQ(inked, p.style == DrawPen::Style::Dotted ? (steps + 1) / 2 : steps)
+                << "one pixel a step";
+            // The pixel next to the first along the line's longer axis.
+            const int dx = c.to.x() - c.from.x(), dy = c.to.y() - c.from.y();
+            const QPoint second = std::abs(dx) >= std::abs(dy)
+                ? QPoint(
+                    c.from.x() + (dx > 0 ? 1 : -1), c.from.y() + int(std::lround(double(dy) / std::abs(dx))))
+                : QPoint(
+                    c.from.x() + int(std::lround(double(dx) / std::abs(dy))), c.from.y() + (dy > 0 ? 1 : -1));
+            if (p.style == DrawPen::Style::Dotted) {
+                EXPECT_EQ(b.pixel(second.x(), second.y()), kWhite) << "dots count from the first point";
+            }
+        }
+    }
+}
+
+TEST(DrawSurface, ThinPolygonOutlinesPassThroughEveryCorner)
+{
+    const QPoint diamond[] = { { 20, 4 }, { 36, 20 }, { 20, 36 }, { 4, 20 } };
+    for (bool filled : { false, true }) {
+        Bitmap24 b = blank();
+        {
+            DrawSurface s(b);
+            s.setPen(pen(kRed));
+            s.setBrush({ filled, kBlue });
+            s.polygon(diamond, 4);
+        }
+        for (QPoint p : diamond)
+            EXPECT_EQ(b.pixel(p.x(), p.y()), kRed) << p.x() << "," << p.y() << (filled ? " filled" : "");
+        EXPECT_EQ(b.pixel(20, 20), filled ? kBlue : kWhite);
     }
 }
 

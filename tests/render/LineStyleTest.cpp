@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <vector>
 
 namespace {
@@ -188,6 +190,35 @@ TEST_F(LineStyle, ThinDotsAreSinglePixels)
     for (int x = 10; x < 40; ++x)
         EXPECT_EQ(b.pixel(x, 60) == std::uint32_t(kRed), (x - 10) % 3 == 0) << x;
     EXPECT_EQ(b.pixel(20, 59), kWhite);
+}
+
+// Thin dots and dashes are laid from the line's start whichever way it runs.
+TEST_F(LineStyle, ThinDotsAndDashesStartAtTheStartInEveryDirection)
+{
+    struct Direction {
+        const char* name;
+        QPoint start, step;
+    } directions[] = {
+        { "rightward", { 10, 60 }, { 1, 0 } },
+        { "leftward", { 40, 60 }, { -1, 0 } },
+        { "downward", { 60, 10 }, { 0, 1 } },
+        { "upward", { 60, 40 }, { 0, -1 } },
+    };
+    struct Pattern {
+        std::int32_t pattern;
+        int period, ink; // thin: dots 1 on 2 off, dashes 6 on 2 off
+    } patterns[] = { { 1, 3, 1 }, { 2, 8, 6 } };
+    for (const Pattern& p : patterns)
+        for (const Direction& d : directions) {
+            SCOPED_TRACE(std::string(d.name) + " pattern " + std::to_string(p.pattern));
+            const QPoint end = d.start + 30 * d.step;
+            const Bitmap24 b = render(line(p.pattern, 0.0), d.start, end);
+            for (int k = 0; k < 30; ++k) {
+                const QPoint at = d.start + k * d.step;
+                EXPECT_EQ(b.pixel(at.x(), at.y()) == std::uint32_t(kRed), k % p.period < p.ink) << k;
+            }
+            EXPECT_EQ(b.pixel(end.x(), end.y()), kWhite);
+        }
 }
 
 TEST_F(LineStyle, HollowLinesShowOutlineBandsAroundTheirInterior)
