@@ -1,6 +1,7 @@
 #include "platform/DrawSurface.h"
 
 #include "base/Rounding.h"
+#include "platform/PolygonFill.h"
 #include "platform/ThinLine.h"
 
 #include <algorithm>
@@ -31,10 +32,7 @@ QPen makePen(DrawPen::Style style, int width, std::uint32_t colour)
     return QPen(toQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-Qt::FillRule toQt(FillMode mode)
-{
-    return mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill;
-}
+Qt::FillRule toQt(FillMode mode) { return mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill; }
 
 // The path with every figure closed, for the fill-and-outline call.
 void closeFigures(const QPainterPath& path, QPainterPath& closed)
@@ -82,20 +80,11 @@ void DrawSurface::setBrush(const DrawBrush& brush)
     applyPenAndBrush();
 }
 
-void DrawSurface::setFillMode(FillMode mode)
-{
-    fillMode_ = mode;
-}
+void DrawSurface::setFillMode(FillMode mode) { fillMode_ = mode; }
 
-void DrawSurface::setClipRect(const QRect& rect)
-{
-    painter_.setClipRect(rect);
-}
+void DrawSurface::setClipRect(const QRect& rect) { painter_.setClipRect(rect); }
 
-void DrawSurface::clearClip()
-{
-    painter_.setClipping(false);
-}
+void DrawSurface::clearClip() { painter_.setClipping(false); }
 
 const QPen& DrawSurface::qtPen(DrawPen::Style style, int width, std::uint32_t colour)
 {
@@ -260,26 +249,27 @@ void DrawSurface::fillPolygon(const QPointF* points, int count)
 {
     if (count < 3 || !brush_.solid)
         return;
-    painter_.setPen(Qt::NoPen);
-    painter_.drawPolygon(points, count, toQt(fillMode_));
-    applyPenAndBrush();
+    fillPolygonPixels(target_, drawableRect(), points, count, fillMode_ == FillMode::Winding, brush_.colour);
 }
 
-void DrawSurface::strokePolyline(const QPointF* points, int count)
+void DrawSurface::strokePolylines(const QPointF* points, const int* runEnds, int runs)
 {
-    if (count < 2 || pen_.style == DrawPen::Style::None)
+    if (runs < 1 || pen_.style == DrawPen::Style::None)
         return;
-    if (thinPen()) {
-        thread_local std::vector<QPoint> rounded;
-        rounded.clear();
-        for (int i = 0; i < count; ++i)
-            rounded.push_back(points[i].toPoint());
-        thinFigure(rounded.data(), count, false);
+    if (!thinPen()) {
+        strokePolylinesPixels(target_, drawableRect(), points, runEnds, runs, pen_.width, pen_.colour);
         return;
     }
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawPolyline(points, count);
-    applyPenAndBrush();
+    thread_local std::vector<QPoint> rounded;
+    int start = 0;
+    for (int r = 0; r < runs; ++r) {
+        rounded.clear();
+        for (int i = start; i < runEnds[r]; ++i)
+            rounded.push_back(points[i].toPoint());
+        if (rounded.size() >= 2)
+            thinFigure(rounded.data(), int(rounded.size()), false);
+        start = runEnds[r];
+    }
 }
 
 void DrawSurface::polyBezier(const QPoint* points, int count)
@@ -323,10 +313,7 @@ void DrawSurface::ellipse(int left, int top, int right, int bottom)
     strokeWithPen(outline);
 }
 
-void DrawSurface::fillRect(const QRect& rect, std::uint32_t colour)
-{
-    painter_.fillRect(rect, toQColor(colour));
-}
+void DrawSurface::fillRect(const QRect& rect, std::uint32_t colour) { painter_.fillRect(rect, toQColor(colour)); }
 
 void DrawSurface::setPixel(int x, int y, std::uint32_t colour)
 {
@@ -360,10 +347,7 @@ void DrawSurface::closeFigure()
         path_.closeSubpath();
 }
 
-void DrawSurface::endPath()
-{
-    pathOpen_ = false;
-}
+void DrawSurface::endPath() { pathOpen_ = false; }
 
 void DrawSurface::strokeAndFillPath()
 {
@@ -431,8 +415,7 @@ void combineRow(std::uint32_t* to, const std::uint32_t* from, int width, RasterO
 
 } // namespace
 
-void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap24& source, int sx, int sy,
-    RasterOp op)
+void bitBlt(Bitmap24& dest, int dx, int dy, int width, int height, const Bitmap24& source, int sx, int sy, RasterOp op)
 {
     if (!clipBlock(dx, dy, width, height, sx, sy, dest, source))
         return;
@@ -457,10 +440,7 @@ namespace {
 
 // The i-th pixel along an oriented span: forward from origin, or backward
 // from origin - 1 when the extent is negative.
-int alongSpan(int origin, int extent, int i)
-{
-    return extent > 0 ? origin + i : origin - 1 - i;
-}
+int alongSpan(int origin, int extent, int i) { return extent > 0 ? origin + i : origin - 1 - i; }
 
 // The source step that lands on destination step i, by pixel centres.
 int nearestStep(int i, int sourceExtent, int destExtent)
@@ -470,8 +450,7 @@ int nearestStep(int i, int sourceExtent, int destExtent)
 
 } // namespace
 
-void stretchBlt(
-    Bitmap24& dest, int dx, int dy, int dw, int dh, const Bitmap24& source, int sx, int sy, int sw, int sh)
+void stretchBlt(Bitmap24& dest, int dx, int dy, int dw, int dh, const Bitmap24& source, int sx, int sy, int sw, int sh)
 {
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0)
         return;

@@ -64,11 +64,14 @@ public:
     // drawing direction, for thin pens as the classic primitive draws them:
     // only the polyline's very last point is left out.
     void polyline(const QPoint* points, int count);
-    // Sub-pixel figures, for outlines already cut to the visible area: the
-    // polygon filled with the brush only; the open polyline stroked with the
-    // pen only (a thin pen draws it through the rounded points).
+    // Sub-pixel figures, for outlines already cut to the visible area, in
+    // time that follows their edges and pixels even where edges crowd closer
+    // than pixels: the polygon filled with the brush only; open polylines
+    // stroked with the pen only, round at their ends and joins, run r from
+    // point runEnds[r - 1] (0 for the first) up to runEnds[r] (a thin pen
+    // draws them through the rounded points).
     void fillPolygon(const QPointF* points, int count);
-    void strokePolyline(const QPointF* points, int count);
+    void strokePolylines(const QPointF* points, const int* runEnds, int runs);
     // points[0] then three points (two controls and an end) per segment.
     void polyBezier(const QPoint* points, int count);
     // The ellipse inscribed in [left, right) x [top, bottom), filled and outlined.

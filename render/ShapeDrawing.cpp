@@ -3,6 +3,7 @@
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
 #include "platform/Bitmap24.h"
+#include "render/ClippedOutline.h"
 
 #include <cmath>
 
@@ -57,39 +58,60 @@ void drawOutline(DrawSurface& surface, const Outline& outline, std::int32_t line
     const QPoint* p = outline.points.data();
     const int n = int(outline.points.size());
     const ShapeStyle style = fillRules(lineColor, fillColor, penWidth);
+    const QRect area = visibleArea(surface.bitmap().width(), surface.bitmap().height(), penWidth);
+    // Outlines reaching far out, or of very many points, go to the platform
+    // cut to what can show.
+    const bool direct = drawsDirectly(outline, area);
     switch (outline.primitive) {
     case Outline::Primitive::Nothing:
         return;
     case Outline::Primitive::Segment:
-        strokeOnly(surface, lineColor, fillColor == kFillSolid ? 1 : penWidth);
-        surface.polyline(p, n);
-        return;
     case Outline::Primitive::Polyline:
-        strokeOnly(surface, lineColor, penWidth);
-        surface.polyline(p, n);
+        strokeOnly(surface, lineColor,
+            outline.primitive == Outline::Primitive::Segment && fillColor == kFillSolid ? 1 : penWidth);
+        if (direct)
+            surface.polyline(p, n);
+        else
+            drawClippedPolyline(surface, p, n, area);
         return;
     case Outline::Primitive::Bezier:
         strokeOnly(surface, lineColor, penWidth);
-        surface.polyBezier(p, n);
+        if (direct)
+            surface.polyBezier(p, n);
+        else
+            drawClippedBezier(surface, p, n, false, area);
         return;
     case Outline::Primitive::Polygon:
         surface.setPen(style.pen);
         surface.setBrush(style.brush);
-        surface.polygon(p, n);
+        if (direct)
+            surface.polygon(p, n);
+        else
+            drawClippedPolygon(surface, p, n, area);
         return;
     case Outline::Primitive::Ellipse:
         surface.setPen(style.pen);
         surface.setBrush(style.brush);
-        surface.ellipse(outline.box.left, outline.box.top, outline.box.right, outline.box.bottom);
+        if (direct)
+            surface.ellipse(outline.box.left, outline.box.top, outline.box.right, outline.box.bottom);
+        else
+            drawClippedCircle(surface, outline.box, area);
         return;
     case Outline::Primitive::FilledBezier:
         if (fillColor == kFillClear) {
             strokeOnly(surface, lineColor, penWidth);
-            surface.polyBezier(p, n);
+            if (direct)
+                surface.polyBezier(p, n);
+            else
+                drawClippedBezier(surface, p, n, false, area);
             return;
         }
         surface.setPen(style.pen);
         surface.setBrush(style.brush);
+        if (!direct) {
+            drawClippedBezier(surface, p, n, true, area);
+            return;
+        }
         surface.beginPath();
         surface.polyBezier(p, n);
         surface.endPath();
@@ -98,24 +120,14 @@ void drawOutline(DrawSurface& surface, const Outline& outline, std::int32_t line
     }
 }
 
-namespace {
-// Distance from `centre` to the farthest corner of the surface's bitmap.
-double reachFrom(DrawSurface& surface, QPoint centre)
-{
-    const double w = surface.bitmap().width(), h = surface.bitmap().height();
-    const double dx = std::max(std::abs(centre.x() - 0.0), std::abs(centre.x() - w));
-    const double dy = std::max(std::abs(centre.y() - 0.0), std::abs(centre.y() - h));
-    return std::hypot(dx, dy);
-}
-} // namespace
-
 void drawShape(DrawSurface& surface, const ItemRecord& item, const DeviceMapping& mapping, int penWidth)
 {
     thread_local std::vector<DeviceEntry> entries;
     thread_local Outline outline;
     mapEntries(entries, item, mapping);
+    const QRect area = visibleArea(surface.bitmap().width(), surface.bitmap().height(), penWidth);
     buildOutline(outline, item.body.kind, entries.data(), int(entries.size()), item.body.sides,
-        item.body.shapeVariant, entries.empty() ? 0.0 : reachFrom(surface, entries.front().anchor));
+        item.body.shapeVariant, &area);
     drawOutline(surface, outline, item.body.lineColor, item.body.fillColor, penWidth);
 }
 

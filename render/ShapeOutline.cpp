@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <numbers>
 
 using std::numbers::pi;
@@ -58,8 +60,8 @@ void buildEllipse(Outline& out, const DeviceEntry* entries, int count)
     const std::int64_t b = roundEven(distanceOf(p3, footOf(p1, p2, p3).point));
     const std::int64_t kx = roundEven(2 * double(a) * kDefaultCurveTension);
     const std::int64_t ky = roundEven(2 * double(b) * kDefaultCurveTension);
-    const std::int64_t offsets[12][2] = { { -a, 0 }, { -a, -ky }, { -kx, -b }, { 0, -b }, { kx, -b }, { a, -ky },
-        { a, 0 }, { a, ky }, { kx, b }, { 0, b }, { -kx, b }, { -a, ky } };
+    const std::int64_t offsets[12][2] = { { -a, 0 }, { -a, -ky }, { -kx, -b }, { 0, -b }, { kx, -b },
+        { a, -ky }, { a, 0 }, { a, ky }, { kx, b }, { 0, b }, { -kx, b }, { -a, ky } };
     std::int64_t minX = INT_MAX, minY = INT_MAX, maxX = -INT_MAX, maxY = -INT_MAX;
     for (const auto& o : offsets) {
         const QPoint q(addClamped(p1.x(), o[0]), addClamped(p1.y(), o[1]));
@@ -73,38 +75,112 @@ void buildEllipse(Outline& out, const DeviceEntry* entries, int count)
     out.primitive = Outline::Primitive::FilledBezier;
 }
 
-// Regular polygons (step 2 pi / n, one radius) and stars (step pi / n, tips
-// and inner corners alternating). The first vertex is P2 itself.
-void buildRing(Outline& out, QPoint centre, QPoint first, int vertices, double step, double outer, double inner)
+// The directions, seen from `centre`, in which anything of `area` lies: the
+// angles (y up) from `start` to start + `width`, less than pi wide. False when
+// the centre lies in the area, which every direction then reaches.
+bool directionsTo(QPoint centre, const QRect& area, double& start, double& width)
 {
-    double t = angleOf(centre, first);
-    out.points.reserve(std::size_t(vertices));
-    out.points.push_back(first);
-    for (int j = 1; j < vertices; ++j) {
-        t += step;
-        out.points.push_back(pointAt(centre, j % 2 == 0 ? outer : inner, t));
-    }
-    out.primitive = Outline::Primitive::Polygon;
+    if (area.contains(centre))
+        return false;
+    const double cx = centre.x(), cy = centre.y();
+    const double xs[2] = { double(area.left()), area.right() + 1.0 };
+    const double ys[2] = { double(area.top()), area.bottom() + 1.0 };
+    const double middle = std::atan2(cy - (ys[0] + ys[1]) / 2, (xs[0] + xs[1]) / 2 - cx);
+    double low = 0, high = 0;
+    for (double x : xs)
+        for (double y : ys) {
+            const double d = std::remainder(std::atan2(cy - y, x - cx) - middle, 2 * pi);
+            low = std::min(low, d);
+            high = std::max(high, d);
+        }
+    constexpr double kSlack = 1e-9; // rounding of the angles themselves
+    start = middle + low - kSlack;
+    width = high - low + 2 * kSlack;
+    return true;
 }
 
-void buildPolygon(Outline& out, const DeviceEntry* entries, int count, int sides, double reach)
+// Regular polygons (step 2 pi / n, one radius) and stars (step pi / n, tips
+// and inner corners alternating). The first vertex is P2 itself.
+//
+// With an area, a ring whose centre lies outside it keeps only the corners
+// of edges that may reach the area: every edge stays within the directions
+// of its two corners, so an edge whose directions miss the area's misses the
+// area. Each run of left-out corners is replaced by the centre: the path
+// through it stays within the run's directions too, so the area's pixels
+// are filled and outlined exactly as by the whole ring.
+void buildRing(Outline& out, QPoint centre, QPoint first, int vertices, double step, double outer,
+    double inner, const QRect* area)
+{
+    const auto corner
+        = [&](int j, double t) { return j == 0 ? first : pointAt(centre, j % 2 == 0 ? outer : inner, t); };
+    out.primitive = Outline::Primitive::Polygon;
+    const double t0 = angleOf(centre, first);
+    double start = 0, width = 0;
+    // Corners within a pixel of their directions still count: the area is
+    // grown by one pixel for the test.
+    if (!area || !directionsTo(centre, area->adjusted(-1, -1, 1, 1), start, width)) {
+        out.points.reserve(std::size_t(vertices));
+        double t = t0;
+        for (int j = 0; j < vertices; ++j, t += step)
+            out.points.push_back(corner(j, t));
+        return;
+    }
+    thread_local std::vector<std::uint8_t> reaches; // per edge j, from corner j to corner j + 1
+    reaches.assign(std::size_t(vertices), 0);
+    double t = t0;
+    for (int j = 0; j < vertices; ++j, t += step) {
+        double u = std::fmod(t - start, 2 * pi);
+        if (u < 0)
+            u += 2 * pi;
+        reaches[std::size_t(j)] = u <= width || u + step >= 2 * pi;
+    }
+    bool leftOut = false;
+    t = t0;
+    for (int j = 0; j < vertices; ++j, t += step) {
+        if (!reaches[std::size_t(j)] && !reaches[std::size_t((j + vertices - 1) % vertices)]) {
+            leftOut = true;
+            continue;
+        }
+        if (leftOut)
+            out.points.push_back(centre);
+        leftOut = false;
+        out.points.push_back(corner(j, t));
+    }
+    if (leftOut)
+        out.points.push_back(centre);
+}
+
+// How far from `centre` anything of the area lies, at most.
+double farthestFrom(QPoint centre, const QRect* area)
+{
+    if (!area)
+        return std::numeric_limits<double>::infinity();
+    const double dx
+        = std::max(std::abs(centre.x() - double(area->left())), std::abs(centre.x() - (area->right() + 1.0)));
+    const double dy
+        = std::max(std::abs(centre.y() - double(area->top())), std::abs(centre.y() - (area->bottom() + 1.0)));
+    return std::hypot(dx, dy);
+}
+
+void buildPolygon(Outline& out, const DeviceEntry* entries, int count, int sides, const QRect* area)
 {
     if (count < 2 || sides < kMinSides || sides > kMaxSides)
         return;
-    const double r = distanceOf(entries[0].anchor, entries[1].anchor);
-    sides = drawnSides(sides, r, reach);
-    buildRing(out, entries[0].anchor, entries[1].anchor, sides, 2 * pi / sides, r, r);
+    const QPoint c = entries[0].anchor;
+    const double r = distanceOf(c, entries[1].anchor);
+    sides = drawnSides(sides, r, farthestFrom(c, area));
+    buildRing(out, c, entries[1].anchor, sides, 2 * pi / sides, r, r, area);
 }
 
-void buildStar(Outline& out, const DeviceEntry* entries, int count, int sides, double reach)
+void buildStar(Outline& out, const DeviceEntry* entries, int count, int sides, const QRect* area)
 {
     if (count < 3 || sides < kMinSides || sides > kMaxSides)
         return;
     const QPoint c = entries[0].anchor;
     const double outer = distanceOf(c, entries[1].anchor);
     const double inner = distanceOf(c, entries[2].anchor);
-    sides = drawnSides(sides, std::max(outer, inner), reach);
-    buildRing(out, c, entries[1].anchor, 2 * sides, pi / sides, outer, inner);
+    sides = drawnSides(sides, std::max(outer, inner), farthestFrom(c, area));
+    buildRing(out, c, entries[1].anchor, 2 * sides, pi / sides, outer, inner, area);
 }
 
 void buildPieOrArc(Outline& out, const DeviceEntry* entries, int count, bool pie)
@@ -174,7 +250,10 @@ double arcSweep(QPoint centre, QPoint start, QPoint end)
     return s;
 }
 
-int arcSampleCount(double sweep) { return std::max(2, int(roundEven(sweep / kArcStep))); }
+int arcSampleCount(double sweep)
+{
+    return std::max(2, int(roundEven(sweep / kArcStep)));
+}
 
 void sampleArc(std::vector<QPoint>& out, QPoint centre, QPoint start, QPoint end, double radius)
 {
@@ -194,19 +273,21 @@ void sampleArc(std::vector<QPoint>& out, QPoint centre, QPoint start, QPoint end
 
 int drawnSides(int sides, double radius, double reach)
 {
-    // Half a pixel between neighbours along the circle within reach, and a
-    // sagitta of at most half a pixel on the full radius.
+    // Half a pixel between neighbours along the circle within reach. A ring
+    // more than twice as far out as reach has its edges (at least half its
+    // radius from the centre) out of sight whatever the count, and a ring
+    // within that distance is seen whole, so nothing else needs more.
     if (!std::isfinite(reach))
         return sides;
     const double seen = std::min(radius, reach);
-    const double limit = std::max(4 * pi * seen, pi * std::sqrt(std::max(radius, 0.0)));
+    const double limit = 4 * pi * seen;
     if (!(limit < sides))
         return sides;
     return std::max(kMinSides, static_cast<int>(std::ceil(limit)));
 }
 
 void buildOutline(Outline& out, std::int32_t kind, const DeviceEntry* entries, int count, int sides,
-    int shapeVariant, double reach)
+    int shapeVariant, const QRect* area)
 {
     out.clear();
     switch (kind) {
@@ -223,10 +304,10 @@ void buildOutline(Outline& out, std::int32_t kind, const DeviceEntry* entries, i
         buildEllipse(out, entries, count);
         break;
     case kinds::kPolygon:
-        buildPolygon(out, entries, count, sides, reach);
+        buildPolygon(out, entries, count, sides, area);
         break;
     case kinds::kStar:
-        buildStar(out, entries, count, sides, reach);
+        buildStar(out, entries, count, sides, area);
         break;
     case kinds::kPie:
     case kinds::kArc:

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <limits>
-
 #include <QPoint>
+#include <QRect>
 
 #include <cstdint>
 #include <vector>
@@ -58,11 +57,13 @@ constexpr double kDefaultCurveTension = 0.27614237;
 // pixels. Kinds that are not shapes, too few points and side counts outside
 // 3 .. 1024000 give Primitive::Nothing.
 //
-// `reach` is how far from a polygon's or star's centre anything can be seen
-// (the distance to the target's farthest corner): corners packed closer than
-// half a pixel there are left out, since they only cost drawing time.
+// `area`, when given, is where anything of the shape can be seen (the
+// target's pixels grown by the pen's reach). Polygons and stars then leave
+// out what only costs drawing time there: corners packed closer than half a
+// pixel within sight, and corners of edges that cannot reach the area (see
+// buildRing); what the area shows stays the same.
 void buildOutline(Outline& out, std::int32_t kind, const DeviceEntry* entries, int count, int sides,
-    int shapeVariant, double reach = std::numeric_limits<double>::infinity());
+    int shapeVariant, const QRect* area = nullptr);
 
 // The number of corners worth drawing for a ring of `sides` corners whose
 // radii reach `radius` (the larger one), seen to distance `reach` from its
