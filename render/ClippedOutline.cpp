@@ -2,6 +2,7 @@
 
 #include "model/ItemKinds.h"
 #include "platform/DrawSurface.h"
+#include "render/Geometry.h"
 #include "render/ShapeOutline.h"
 
 #include <QPointF>
@@ -71,27 +72,13 @@ void clipPolygon(std::vector<QPointF>& polygon, const QRectF& r)
     }
 }
 
-// The part of the segment a -> b inside r (Liang-Barsky); false when none.
-// cutStart and cutEnd tell whether an end was moved.
+// The part of the segment a -> b inside r; false when none. cutStart and
+// cutEnd tell whether an end was moved.
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& r, bool& cutStart, bool& cutEnd)
 {
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = { -dx, dx, -dy, dy };
-    const double q[4] = { a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y() };
     double from = 0, to = 1;
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            from = std::max(from, t);
-        else
-            to = std::min(to, t);
-    }
-    if (from > to)
+    if (!clipToRect(a, dx, dy, r, from, to))
         return false;
     cutStart = from > 0;
     cutEnd = to < 1;

@@ -27,7 +27,8 @@ double distanceOf(QPoint a, QPoint b)
 
 QPoint pointAt(QPoint c, double d, double t)
 {
-    return QPoint(addClamped(c.x(), roundEven(d * std::cos(t))), addClamped(c.y(), -std::int64_t(roundEven(d * std::sin(t)))));
+    return QPoint(addClamped(c.x(), roundEven(d * std::cos(t))),
+        addClamped(c.y(), -std::int64_t(roundEven(d * std::sin(t)))));
 }
 
 Foot footOf(QPoint a, QPoint b, QPoint p)
@@ -50,4 +51,24 @@ Foot footOf(QPoint a, QPoint b, QPoint p)
     const bool within = f.x() >= std::min(a.x(), b.x()) && f.x() <= std::max(a.x(), b.x())
         && f.y() >= std::min(a.y(), b.y()) && f.y() <= std::max(a.y(), b.y());
     return { f, within };
+}
+
+bool clipToRect(QPointF s, double dx, double dy, const QRectF& rect, double& from, double& to)
+{
+    const double p[4] = { -dx, dx, -dy, dy };
+    const double q[4]
+        = { s.x() - rect.left(), rect.right() - s.x(), s.y() - rect.top(), rect.bottom() - s.y() };
+    for (int i = 0; i < 4; ++i) {
+        if (std::fabs(p[i]) < 1e-12) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0)
+            from = std::max(from, r);
+        else
+            to = std::min(to, r);
+    }
+    return from <= to;
 }

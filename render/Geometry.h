@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointF>
+#include <QRectF>
 
 #include <cstdint>
 
@@ -21,6 +23,9 @@ struct Foot {
 // (|dx| <= 2) and near-horizontal ones snap to the axis.
 Foot footOf(QPoint a, QPoint b, QPoint p);
 
+// Narrows [from, to], distances along the direction (dx, dy) from s, to the
+// stretch that lies inside rect (Liang-Barsky); false when none does.
+bool clipToRect(QPointF s, double dx, double dy, const QRectF& rect, double& from, double& to);
 
 // Whether a direction in whole degrees is nearer the vertical than the
 // horizontal; the exact diagonals count as horizontal, so a point constrained

@@ -65,28 +65,6 @@ void drawDash(const LineJob& job, QPoint c, QPoint d)
         drawBands(job, corners);
 }
 
-// The stretch [from, to] of distances along direction (dx, dy) from s, within
-// 0 .. length, that passes through rect; false when none does.
-bool visibleStretch(QPoint s, double dx, double dy, double length, const QRectF& rect, double& from, double& to)
-{
-    from = 0, to = length;
-    const double p[4] = { -dx, dx, -dy, dy };
-    const double q[4] = { s.x() - rect.left(), rect.right() - s.x(), s.y() - rect.top(), rect.bottom() - s.y() };
-    for (int i = 0; i < 4; ++i) {
-        if (std::fabs(p[i]) < 1e-12) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double r = q[i] / p[i];
-        if (p[i] < 0)
-            from = std::max(from, r);
-        else
-            to = std::min(to, r);
-    }
-    return from <= to;
-}
-
 } // namespace
 
 void drawLine(DrawSurface& surface, const ItemRecord& line, QPoint s, QPoint e, const DashList& dashes, double zoom,
@@ -121,7 +99,7 @@ void drawLine(DrawSurface& surface, const ItemRecord& line, QPoint s, QPoint e, 
     const double margin = w + 2.0;
     const QRectF visible(-margin, -margin, surface.bitmap().width() + 2 * margin, surface.bitmap().height() + 2 * margin);
     double from = 0, to = length;
-    if (!visibleStretch(s, std::cos(b.lineAngle), -std::sin(b.lineAngle), length, visible, from, to) && length > 0)
+    if (!clipToRect(s, std::cos(b.lineAngle), -std::sin(b.lineAngle), visible, from, to) && length > 0)
         return;
     double sum = std::max<std::int64_t>(0, std::int64_t(from / double(period)) - 1) * double(period);
     QPoint c = pointAt(s, sum, b.lineAngle);
