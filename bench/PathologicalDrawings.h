@@ -4,8 +4,9 @@
 // side counts, radii and point counts at the limits a file may hold. The
 // paint-cost benchmark measures them; the fuzz seeds are written from them.
 
+#include "render/ShapeConstruction.h"
 #include "render/ShapeOutline.h"
-#include "tests/render/RenderFixtures.h"
+#include "fixtures/RenderFixtures.h"
 
 #include <cmath>
 #include <numbers>

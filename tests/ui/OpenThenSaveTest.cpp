@@ -1,6 +1,6 @@
 #include "DocumentWindowFixture.h"
 
-#include "render/RenderFixtures.h"
+#include "fixtures/RenderFixtures.h"
 #include "support/TestPaths.h"
 
 #include "model/DrawingFile.h"
