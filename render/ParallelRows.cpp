@@ -17,9 +17,14 @@ void forEachRowBand(
 {
     if (rows <= 0)
         return;
-    int count = threads > 0 ? threads : int(std::max(1u, std::thread::hardware_concurrency()));
-    count = int(std::min<std::int64_t>({ std::int64_t(count),
-        std::max<std::int64_t>(1, work / kWorkPerThread), std::max(1, rows / kMinRowsPerBand) }));
+    const std::int64_t worth = std::min<std::int64_t>(work / kWorkPerThread, rows / kMinRowsPerBand);
+    if (worth <= 1 || threads == 1) {
+        band(0, rows);
+        return;
+    }
+    // Asking the system for the core count reads a file: once is enough.
+    static const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    const int count = int(std::min<std::int64_t>(threads > 0 ? threads : cores, worth));
     if (count <= 1) {
         band(0, rows);
         return;

@@ -16,21 +16,31 @@ struct PassTarget {
     std::int64_t stride;
 };
 
+// The part of a pass's output to compute: rows [rowBegin, rowEnd) and
+// columns [columnBegin, columnEnd) of the target.
+struct PassBand {
+    int rowBegin;
+    int rowEnd;
+    int columnBegin;
+    int columnEnd;
+};
+
 namespace resamplepass {
 
-// Rows [rowBegin, rowEnd) of the source, each rescaled along x by the table.
+// Each row of the band rescaled along x: target column x is made from the
+// source columns the table names for x, in the same row.
 void horizontalPlain(
-    const PassImage& source, const PassTarget& target, const ResampleTable& table, int rowBegin, int rowEnd);
-// Target rows [rowBegin, rowEnd), `width` pixels wide, each made from the
-// source rows the table names.
-void verticalPlain(const PassImage& source, const PassTarget& target, const ResampleTable& table, int width,
-    int rowBegin, int rowEnd);
+    const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band);
+// Each target row of the band made from the source rows the table names for
+// it, column by column.
+void verticalPlain(
+    const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band);
 
 // The same with vector instructions; only for tables that are vectorisable().
 // False when this build has no vectorised passes (nothing was written).
 bool horizontalVector(
-    const PassImage& source, const PassTarget& target, const ResampleTable& table, int rowBegin, int rowEnd);
-bool verticalVector(const PassImage& source, const PassTarget& target, const ResampleTable& table, int width,
-    int rowBegin, int rowEnd);
+    const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band);
+bool verticalVector(
+    const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band);
 
 } // namespace resamplepass

@@ -15,12 +15,12 @@ namespace {
 } // namespace
 
 void horizontalPlain(
-    const PassImage& source, const PassTarget& target, const ResampleTable& table, int rowBegin, int rowEnd)
+    const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band)
 {
-    for (int y = rowBegin; y < rowEnd; ++y) {
+    for (int y = band.rowBegin; y < band.rowEnd; ++y) {
         const std::uint8_t* in = source.pixels + y * source.stride;
         std::uint8_t* out = target.pixels + y * target.stride;
-        for (int x = 0; x < table.targetLength(); ++x) {
+        for (int x = band.columnBegin; x < band.columnEnd; ++x) {
             std::int64_t sum[3] = { 0, 0, 0 };
             for (const ResampleTable::Tap* t = table.tapsBegin(x); t != table.tapsEnd(x); ++t)
                 for (int c = 0; c < 3; ++c)
@@ -32,12 +32,12 @@ void horizontalPlain(
     }
 }
 
-void verticalPlain(const PassImage& source, const PassTarget& target, const ResampleTable& table, int width,
-    int rowBegin, int rowEnd)
+void verticalPlain(
+    const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band)
 {
-    for (int y = rowBegin; y < rowEnd; ++y) {
+    for (int y = band.rowBegin; y < band.rowEnd; ++y) {
         std::uint8_t* out = target.pixels + y * target.stride;
-        for (int x = 0; x < width; ++x) {
+        for (int x = band.columnBegin; x < band.columnEnd; ++x) {
             std::int64_t sum[3] = { 0, 0, 0 };
             for (const ResampleTable::Tap* t = table.tapsBegin(y); t != table.tapsEnd(y); ++t) {
                 const std::uint8_t* in = source.pixels + t->source * source.stride + 4 * x;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace {
 
@@ -66,6 +67,7 @@ ResampleTable::ResampleTable(int sourceLength, int targetLength, ResampleKernel 
             taps_.push_back({ mirrored(std::int64_t(std::lrintf(c)), n), 1 });
             sum = magnitude = 1;
         }
+        keepsFlat_ = keepsFlat_ && sum != 0 && sum <= INT32_MAX;
         const std::int32_t d
             = sum == 0 ? 256 : std::int32_t(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
         divisors_.push_back(d);
@@ -78,4 +80,33 @@ ResampleTable::ResampleTable(int sourceLength, int targetLength, ResampleKernel 
         }
         pairStart_.push_back(pairs_.size());
     }
+}
+
+std::pair<int, int> ResampleTable::reaching(int sourceFirst, int sourceLast) const
+{
+    int first = targetLength(), last = -1;
+    for (int i = 0; i < targetLength(); ++i)
+        for (const Tap* t = tapsBegin(i); t != tapsEnd(i); ++t)
+            if (t->source >= sourceFirst && t->source <= sourceLast) {
+                first = std::min(first, i);
+                last = std::max(last, i);
+                break;
+            }
+    return last < first ? std::pair { 0, 0 } : std::pair { first, last + 1 };
+}
+
+std::shared_ptr<const ResampleTable> ResampleTable::shared(int n, int m, ResampleKernel kernel)
+{
+    // Only small tables are kept: large bitmaps are rare, and their passes dwarf making the table.
+    constexpr int kLongestKept = 4096;
+    constexpr std::size_t kKept = 512;
+    if (n > kLongestKept || m > kLongestKept)
+        return std::make_shared<const ResampleTable>(n, m, kernel);
+    thread_local std::unordered_map<std::uint32_t, std::shared_ptr<const ResampleTable>> kept;
+    const std::uint32_t key = std::uint32_t(n) << 16 | std::uint32_t(m) << 3 | std::uint32_t(kernel);
+    if (const auto found = kept.find(key); found != kept.end())
+        return found->second;
+    if (kept.size() >= kKept)
+        kept.clear();
+    return kept.emplace(key, std::make_shared<const ResampleTable>(n, m, kernel)).first->second;
 }

@@ -3,6 +3,8 @@
 #include "render/ResampleKernel.h"
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 // The source positions and integer weights that make up every target
@@ -26,6 +28,12 @@ public:
 
     ResampleTable(int sourceLength, int targetLength, ResampleKernel kernel);
 
+    // The table for these lengths and kernel, shared: shadows and picture
+    // clips resample many bitmaps of the same sizes, so each thread keeps
+    // the small tables it made, up to a limit.
+    static std::shared_ptr<const ResampleTable> shared(
+        int sourceLength, int targetLength, ResampleKernel kernel);
+
     int targetLength() const { return int(divisors_.size()); }
     const Tap* tapsBegin(int target) const { return taps_.data() + tapStart_[std::size_t(target)]; }
     const Tap* tapsEnd(int target) const { return taps_.data() + tapStart_[std::size_t(target) + 1]; }
@@ -36,6 +44,13 @@ public:
     // bits, sums of 8-bit values fit the 24 bits of a float, and divisors are
     // small enough that a single-precision quotient truncates like the integer one.
     bool vectorisable() const { return vectorisable_; }
+    // Whether every position divides by its own weight sum (none cancels
+    // out), so that a stretch of one value keeps exactly that value.
+    bool keepsFlatValues() const { return keepsFlat_; }
+    // The target positions [first, last) between the first and the last one
+    // that read a source position within [sourceFirst, sourceLast]; empty
+    // (first == last) when none does.
+    std::pair<int, int> reaching(int sourceFirst, int sourceLast) const;
 
 private:
     std::vector<Tap> taps_;
@@ -44,4 +59,5 @@ private:
     std::vector<std::size_t> pairStart_;
     std::vector<std::int32_t> divisors_;
     bool vectorisable_ = true;
+    bool keepsFlat_ = true;
 };

@@ -64,13 +64,13 @@ namespace {
 } // namespace
 
 bool horizontalVector(
-    const PassImage& source, const PassTarget& target, const ResampleTable& table, int rowBegin, int rowEnd)
+    const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band)
 {
     const __m128i zero = _mm_setzero_si128();
-    for (int y = rowBegin; y < rowEnd; ++y) {
+    for (int y = band.rowBegin; y < band.rowEnd; ++y) {
         const std::uint8_t* in = source.pixels + y * source.stride;
         std::uint8_t* out = target.pixels + y * target.stride;
-        for (int x = 0; x < table.targetLength(); ++x) {
+        for (int x = band.columnBegin; x < band.columnEnd; ++x) {
             __m128i sums = zero;
             for (const ResampleTable::TapPair* p = table.pairsBegin(x); p != table.pairsEnd(x); ++p) {
                 const __m128i a = _mm_cvtsi32_si128(int(loadPixel(in + 4 * p->first)));
@@ -85,22 +85,23 @@ bool horizontalVector(
     return true;
 }
 
-bool verticalVector(const PassImage& source, const PassTarget& target, const ResampleTable& table, int width,
-    int rowBegin, int rowEnd)
+bool verticalVector(
+    const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band)
 {
-    const int bytes = 4 * width;
-    std::vector<std::int32_t> sums(std::size_t(bytes) + 4);
-    for (int y = rowBegin; y < rowEnd; ++y) {
+    const int first = 4 * band.columnBegin;
+    const int bytes = 4 * (band.columnEnd - band.columnBegin);
+    std::vector<std::int32_t> sums(std::size_t(std::max(bytes, 0)) + 4);
+    for (int y = band.rowBegin; y < band.rowEnd; ++y) {
         std::fill(sums.begin(), sums.end(), 0);
         for (const ResampleTable::TapPair* p = table.pairsBegin(y); p != table.pairsEnd(y); ++p)
-            accumulateRows(sums, source.pixels + p->first * source.stride,
-                source.pixels + p->second * source.stride, p->packedWeights, bytes);
+            accumulateRows(sums, source.pixels + p->first * source.stride + first,
+                source.pixels + p->second * source.stride + first, p->packedWeights, bytes);
         const __m128 divisor = _mm_set1_ps(float(table.divisor(y)));
-        std::uint8_t* out = target.pixels + y * target.stride;
-        for (int x = 0; x < width; ++x) {
-            const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums.data() + 4 * x));
+        std::uint8_t* out = target.pixels + y * target.stride + first;
+        for (int i = 0; i < bytes / 4; ++i) {
+            const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums.data() + 4 * i));
             const std::uint32_t pixel = finishPixel(s, divisor);
-            std::memcpy(out + 4 * x, &pixel, sizeof pixel);
+            std::memcpy(out + 4 * i, &pixel, sizeof pixel);
         }
     }
     return true;
@@ -108,11 +109,11 @@ bool verticalVector(const PassImage& source, const PassTarget& target, const Res
 
 #else
 
-bool horizontalVector(const PassImage&, const PassTarget&, const ResampleTable&, int, int)
+bool horizontalVector(const PassImage&, const PassTarget&, const ResampleTable&, PassBand)
 {
     return false;
 }
-bool verticalVector(const PassImage&, const PassTarget&, const ResampleTable&, int, int, int)
+bool verticalVector(const PassImage&, const PassTarget&, const ResampleTable&, PassBand)
 {
     return false;
 }
