@@ -36,6 +36,12 @@ DashList buildDashList(
 // c, left of d, right of d, right of c (left = towards t + pi/2, y up).
 std::array<QPoint, 4> dashRectangle(QPoint c, QPoint d, double t, int width);
 
+// Draws one dash rectangle flat with a 1-pixel pen: filled with `interior`,
+// then, for a hollow line whose outline is 2 or more pixels wide, four bands
+// of that width inside it in the pen's colour along its edges.
+void drawFlatDash(DrawSurface& surface, const std::array<QPoint, 4>& corners, double t, const DrawPen& pen,
+    const DrawBrush& interior, int outline, bool hollow);
+
 // Draws one wide dash with surface shading; supplied by the effects code.
 class DashShading {
 public:

@@ -12,6 +12,11 @@ using std::numbers::pi;
 
 namespace {
 
+QPoint offset(QPoint p, double dx, double dy)
+{
+    return QPoint(roundEven(p.x() + dx), roundEven(p.y() + dy));
+}
+
 // Everything one line needs to draw its dashes.
 struct LineJob {
     DrawSurface& surface;
@@ -24,27 +29,6 @@ struct LineJob {
     DrawPen thinPen;
     DashShading* shading;
 };
-
-QPoint offset(QPoint p, double dx, double dy) { return QPoint(roundEven(p.x() + dx), roundEven(p.y() + dy)); }
-
-// Four bands of the outline width inside the dash rectangle: the left long
-// edge, the end edge, the right long edge, the start edge.
-void drawBands(const LineJob& job, const std::array<QPoint, 4>& c)
-{
-    const double o = job.outline;
-    const double ux = std::cos(job.t) * o, uy = -std::sin(job.t) * o;
-    const double nx = std::cos(job.t + pi / 2) * o, ny = -std::sin(job.t + pi / 2) * o;
-    job.surface.setBrush(DrawBrush { true, job.thinPen.colour });
-    const QPoint bands[4][4] = {
-        { c[0], c[1], offset(c[1], -nx, -ny), offset(c[0], -nx, -ny) },
-        { c[1], c[2], offset(c[2], -ux, -uy), offset(c[1], -ux, -uy) },
-        { c[2], c[3], offset(c[3], nx, ny), offset(c[2], nx, ny) },
-        { c[3], c[0], offset(c[0], ux, uy), offset(c[3], ux, uy) },
-    };
-    for (const auto& band : bands)
-        job.surface.polygon(band, 4);
-    job.surface.setBrush(job.interior);
-}
 
 void drawDash(const LineJob& job, QPoint c, QPoint d)
 {
@@ -60,12 +44,35 @@ void drawDash(const LineJob& job, QPoint c, QPoint d)
         job.surface.setBrush(job.interior);
         return;
     }
-    job.surface.polygon(corners.data(), 4);
-    if (job.hollow && job.outline >= 2)
-        drawBands(job, corners);
+    drawFlatDash(job.surface, corners, job.t, job.thinPen, job.interior, job.outline, job.hollow);
 }
 
 } // namespace
+
+void drawFlatDash(DrawSurface& surface, const std::array<QPoint, 4>& c, double t, const DrawPen& pen,
+    const DrawBrush& interior, int outline, bool hollow)
+{
+    surface.setPen(pen);
+    surface.setBrush(interior);
+    surface.polygon(c.data(), 4);
+    if (!hollow || outline < 2)
+        return;
+    // Four bands of the outline width inside the rectangle: the left long
+    // edge, the end edge, the right long edge, the start edge.
+    const double o = outline;
+    const double ux = std::cos(t) * o, uy = -std::sin(t) * o;
+    const double nx = std::cos(t + pi / 2) * o, ny = -std::sin(t + pi / 2) * o;
+    surface.setBrush(DrawBrush { true, pen.colour });
+    const QPoint bands[4][4] = {
+        { c[0], c[1], offset(c[1], -nx, -ny), offset(c[0], -nx, -ny) },
+        { c[1], c[2], offset(c[2], -ux, -uy), offset(c[1], -ux, -uy) },
+        { c[2], c[3], offset(c[3], nx, ny), offset(c[2], nx, ny) },
+        { c[3], c[0], offset(c[0], ux, uy), offset(c[3], ux, uy) },
+    };
+    for (const auto& band : bands)
+        surface.polygon(band, 4);
+    surface.setBrush(interior);
+}
 
 void drawLine(DrawSurface& surface, const ItemRecord& line, QPoint s, QPoint e, const DashList& dashes, double zoom,
     const ScreenMetrics& screen, DashShading* shading)

@@ -36,22 +36,6 @@ DrawPen silverPen()
     return pen;
 }
 
-// The corners of a rectangular clip, rotated anticlockwise (y up) about the
-// rectangle's centre; closed by repeating the first.
-std::array<QPoint, 5> rectangleOutline(QPoint a, QPoint b, double angle, int grow)
-{
-    const double cx = (a.x() + b.x()) / 2.0, cy = (a.y() + b.y()) / 2.0;
-    const double hw = std::abs(b.x() - a.x()) / 2.0 + grow, hh = std::abs(b.y() - a.y()) / 2.0 + grow;
-    const double c = std::cos(angle), s = std::sin(angle);
-    const double dx[4] = { -hw, hw, hw, -hw };
-    const double dy[4] = { -hh, -hh, hh, hh };
-    std::array<QPoint, 5> p;
-    for (int i = 0; i < 4; ++i)
-        p[i] = QPoint(roundEven(cx + c * dx[i] + s * dy[i]), roundEven(cy - s * dx[i] + c * dy[i]));
-    p[4] = p[0];
-    return p;
-}
-
 void drawRoundOutline(DrawSurface& surface, QPoint centre, int radius, double angle)
 {
     thread_local Outline circle;
@@ -103,6 +87,20 @@ int framePixels(const PaintTarget& target, const ItemRecord& clip)
 
 } // namespace
 
+std::array<QPoint, 5> clipRectangleOutline(QPoint a, QPoint b, double angle, int grow)
+{
+    const double cx = (a.x() + b.x()) / 2.0, cy = (a.y() + b.y()) / 2.0;
+    const double hw = std::abs(b.x() - a.x()) / 2.0 + grow, hh = std::abs(b.y() - a.y()) / 2.0 + grow;
+    const double c = std::cos(angle), s = std::sin(angle);
+    const double dx[4] = { -hw, hw, hw, -hw };
+    const double dy[4] = { -hh, -hh, hh, hh };
+    std::array<QPoint, 5> p;
+    for (int i = 0; i < 4; ++i)
+        p[i] = QPoint(roundEven(cx + c * dx[i] + s * dy[i]), roundEven(cy - s * dx[i] + c * dy[i]));
+    p[4] = p[0];
+    return p;
+}
+
 void drawClipOutline(const PaintTarget& target, const ItemRecord& clip, const DrawPen& pen, int grow)
 {
     DrawSurface& surface = *target.canvas;
@@ -114,7 +112,7 @@ void drawClipOutline(const PaintTarget& target, const ItemRecord& clip, const Dr
         drawRoundOutline(surface, a, roundEven(distanceOf(a, b)) + grow, clip.body.clipRotation);
         return;
     }
-    const std::array<QPoint, 5> p = rectangleOutline(a, b, clip.body.clipRotation, grow);
+    const std::array<QPoint, 5> p = clipRectangleOutline(a, b, clip.body.clipRotation, grow);
     surface.polyline(p.data(), int(p.size()));
 }
 

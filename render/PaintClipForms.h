@@ -2,6 +2,10 @@
 
 #include "platform/DrawSurface.h"
 
+#include <QPoint>
+
+#include <array>
+
 struct PaintTarget;
 struct ItemRecord;
 
@@ -19,3 +23,8 @@ void paintClipItem(const PaintTarget& target, const ItemRecord& clip);
 // the circle through its rim and, when rotated, the radius at the clip angle.
 // `grow` widens it by that many pixels on every side (a frame's outer edge).
 void drawClipOutline(const PaintTarget& target, const ItemRecord& clip, const DrawPen& pen, int grow = 0);
+
+// The corners of a rectangular clip placed from a to b (device pixels),
+// turned anticlockwise (y up) by `angle` about its centre and grown by `grow`
+// on every side; closed by repeating the first.
+std::array<QPoint, 5> clipRectangleOutline(QPoint a, QPoint b, double angle, int grow = 0);

@@ -1,13 +1,44 @@
 #include "render/PaintHooks.h"
 
-void shadowHook(const PaintTarget&, const ItemRecord&) { }
+#include "render/CylinderDashShading.h"
+#include "render/PaintTarget.h"
+#include "render/ScenePainter.h"
+#include "render/ShadowDrawing.h"
+#include "render/Shape3D.h"
+#include "render/TextEffects.h"
 
-void textLineShadowHook(const PaintTarget&, const ItemRecord&, std::u16string_view, QPoint, QPoint) { }
+void shadowHook(const PaintTarget& target, const ItemRecord& item)
+{
+    drawShadow(target, item);
+}
 
-bool shape3DHook(const PaintTarget&, const ItemRecord&) { return false; }
+void textLineShadowHook(
+    const PaintTarget& target, const ItemRecord& item, std::u16string_view line, QPoint s, QPoint e)
+{
+    drawTextLineShadow(target, item, line, s, e);
+}
 
-bool textLine3DHook(const PaintTarget&, const ItemRecord&, std::u16string_view, QPoint, QPoint) { return false; }
+bool shape3DHook(const PaintTarget& target, const ItemRecord& item)
+{
+    return shade3D(target, item);
+}
 
-DashShading* dashShadingHook(const PaintTarget&) { return nullptr; }
+bool textLine3DHook(
+    const PaintTarget& target, const ItemRecord& item, std::u16string_view line, QPoint s, QPoint e)
+{
+    drawTextLine3D(target, item, line, s, e);
+    return true;
+}
 
-bool clipHook(const PaintTarget&, const ItemRecord&) { return false; }
+DashShading* dashShadingHook(const PaintTarget& target)
+{
+    // One per thread: it keeps the profiles of the line being drawn.
+    thread_local CylinderDashShading shading;
+    shading.setLight(lightDirectionOf(target.items));
+    return &shading;
+}
+
+bool clipHook(const PaintTarget&, const ItemRecord&)
+{
+    return false;
+}

@@ -9,9 +9,9 @@ struct ItemRecord;
 class DashShading;
 
 // The places where shadows, 3-D shading and full picture clips join the
-// painter. Until that code exists, each hook draws nothing; the ones that
-// return bool answer false ("not drawn"), so the painter falls back to the
-// plain drawing.
+// painter. The ones that return bool answer false ("not drawn") when the
+// painter should fall back to the plain drawing; full picture clips are not
+// drawn yet, so their hook always does.
 
 // The shadow of a shape, line or clip, drawn before the item.
 void shadowHook(const PaintTarget& target, const ItemRecord& item);

@@ -87,15 +87,8 @@ void paintText(const PaintTarget& target, const ItemRecord& item)
 void paintLine(const PaintTarget& target, const ItemRecord& line)
 {
     paintShadow(target, line);
-    const std::int32_t pattern = line.body.pattern;
-    const ItemRecord* definition = nullptr;
-    if (pattern <= 0)
-        definition = target.resources ? target.resources->patternDefinition(pattern)
-            : target.items            ? findPatternDefinition(*target.items, pattern)
-                                      : nullptr;
-    const DashList dashes = buildDashList(line, definition, target.zoom, target.screenMetrics);
     drawLine(*target.canvas, line, target.device(line.body.x1, line.body.y1),
-        target.device(line.body.x2, line.body.y2), dashes, target.zoom, target.screenMetrics,
+        target.device(line.body.x2, line.body.y2), lineDashes(target, line), target.zoom, target.screenMetrics,
         target.draw3D ? dashShadingHook(target) : nullptr);
 }
 
@@ -148,6 +141,17 @@ bool anyShadow(const ItemList& items)
 
 } // namespace
 
+DashList lineDashes(const PaintTarget& target, const ItemRecord& line)
+{
+    const std::int32_t pattern = line.body.pattern;
+    const ItemRecord* definition = nullptr;
+    if (pattern <= 0)
+        definition = target.resources ? target.resources->patternDefinition(pattern)
+            : target.items            ? findPatternDefinition(*target.items, pattern)
+                                      : nullptr;
+    return buildDashList(line, definition, target.zoom, target.screenMetrics);
+}
+
 int lightDirectionOf(const ItemList* items)
 {
     const ItemRecord* header = items ? findHeader(*items) : nullptr;
@@ -186,12 +190,14 @@ void paintItemOn(const PaintTarget& target, const ItemRecord& item)
         paintClipItem(target, item);
 }
 
-void paintItem(CanvasView& view, const ItemRecord& item, bool quick)
+void paintItem(CanvasView& view, const ItemRecord& item, bool quick, PaintResources* resources)
 {
     if (!view.bitmap || view.bitmap->isNull())
         return;
     DrawSurface surface(*view.bitmap);
-    paintItemOn(screenTarget(view, surface, quick), item);
+    PaintTarget target = screenTarget(view, surface, quick);
+    target.resources = resources;
+    paintItemOn(target, item);
 }
 
 void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList& items,

@@ -3,6 +3,8 @@
 #include "render/PaintRect.h"
 
 class Bitmap24;
+struct DashList;
+class PaintResources;
 struct CanvasView;
 struct ItemList;
 struct ItemRecord;
@@ -22,7 +24,9 @@ void paintItemOn(const PaintTarget& target, const ItemRecord& item);
 // Draws one item on the window's canvas bitmap at its zoom and tile. `quick`
 // leaves out shadows and 3-D and shows picture clips as outlines, for items
 // being moved or reshaped; so does the window's opening pass.
-void paintItem(CanvasView& view, const ItemRecord& item, bool quick);
+// `resources`, when given, are the drawing's fonts and pattern definitions
+// looked up once for many such calls.
+void paintItem(CanvasView& view, const ItemRecord& item, bool quick, PaintResources* resources = nullptr);
 
 // Draws one item on an off-screen bitmap: a canvas unit v (a pixel of
 // `screen`) lands on pixel round(v x scale) + origin. Shadows, 3-D and
@@ -60,6 +64,10 @@ void restoreSnapshots(ItemList& items, Bitmap24& canvas);
 // 1 top right, 2 bottom left, 3 bottom right; any other stored value, and a
 // drawing without a header, read as 0.
 int lightDirectionOf(const ItemList* items);
+
+// The dash list of a line item on a target: its pattern at the target's
+// zoom, user patterns looked up in the target's drawing.
+DashList lineDashes(const PaintTarget& target, const ItemRecord& line);
 
 // The box by which a repaint decides whether an item is touched, in canvas
 // units: a text item's box as stored, any other box (a shape's repaint box

@@ -141,13 +141,28 @@ QPoint textOrigin(const ItemRecord& item, const TextFont& font, std::u16string_v
     return { s.x() + roundEven(std::cos(up) * font.ascent()), s.y() - roundEven(std::sin(up) * font.ascent()) };
 }
 
-void drawTextLine(const PaintTarget& target, const ItemRecord& item, std::u16string_view line, QPoint s, QPoint)
+const TextFont& targetFont(const PaintTarget& target, const ItemRecord& item, std::optional<TextFont>& own)
+{
+    TextFontCache* fonts = target.resources ? &target.resources->fonts() : nullptr;
+    return fontFor(makeTextFont(item, target.zoom), target.screenMetrics.dpiY, fonts, own);
+}
+
+int lineReach(
+    const PaintTarget& target, const ItemRecord& item, const TextFont& font, std::u16string_view line)
+{
+    const ItemBody& b = item.body;
+    const int width = roundEven(target.zoom * widthAtZoomOne(font, line, target.zoom));
+    const int baseline = roundEven(target.zoom * distanceOf(QPoint(b.x1, b.y1), QPoint(b.x2, b.y2)));
+    return std::max(width, baseline);
+}
+
+void drawTextLine(
+    const PaintTarget& target, const ItemRecord& item, std::u16string_view line, QPoint s, QPoint)
 {
     if (line.empty() || !target.canvas)
         return;
     std::optional<TextFont> own;
-    TextFontCache* fonts = target.resources ? &target.resources->fonts() : nullptr;
-    const TextFont& font = fontFor(makeTextFont(item, target.zoom), target.screenMetrics.dpiY, fonts, own);
+    const TextFont& font = targetFont(target, item, own);
     const QPoint origin = textOrigin(item, font, line, s, target.zoom);
     font.drawText(*target.canvas, origin.x(), origin.y(), line, std::uint32_t(item.body.textColor) & 0xFFFFFF);
 }

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 
+#include <optional>
 #include <string_view>
 
 struct PaintTarget;
@@ -39,7 +40,18 @@ void textBox(ItemRecord& item, const ScreenMetrics& screen, int anchorMarkSize =
 
 // Where a line's glyph cell starts: s moved along the baseline by the
 // justification, then up by the ascent to the top of the cell.
-QPoint textOrigin(const ItemRecord& item, const TextFont& font, std::u16string_view line, QPoint s, double zoom);
+QPoint textOrigin(
+    const ItemRecord& item, const TextFont& font, std::u16string_view line, QPoint s, double zoom);
+
+// The item's font at the target's zoom: from the target's font cache when it
+// has one, else made into `own`.
+const TextFont& targetFont(const PaintTarget& target, const ItemRecord& item, std::optional<TextFont>& own);
+
+// How far one line reaches at the target's zoom, in device pixels: the
+// larger of its advance width (measured as lineWidth) and the length of the
+// item's baseline.
+int lineReach(
+    const PaintTarget& target, const ItemRecord& item, const TextFont& font, std::u16string_view line);
 
 // Draws one line flat, its baseline running from s to e (device pixels),
 // placed by the item's justification.

@@ -1,5 +1,6 @@
 #include "render/Resample.h"
 #include "platform/Bitmap24.h"
+#include "render/GreyBlur.h"
 
 #include <gtest/gtest.h>
 
@@ -242,4 +243,47 @@ TEST(Resample, FourthByteOfEveryWrittenPixelStaysSet)
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x)
             ASSERT_EQ(out.scanLine(y)[4 * x + 3], 0xFF);
+}
+
+// A shadow mask's blur, computed on one channel and only where its marks
+// reach, gives every pixel what resampling the whole mask down and back
+// gives each of its channels.
+TEST(Resample, GreyBlurOfAMaskMatchesResamplingItDownAndBack)
+{
+    const struct {
+        int w, h;
+        QRect marks;
+        QSize small;
+    } cases[] = {
+        { 90, 70, { 30, 20, 25, 18 }, { 22, 17 } },
+        { 90, 70, { 0, 0, 12, 70 }, { 45, 35 } }, // marks along the left edge
+        { 64, 40, { 50, 30, 14, 10 }, { 6, 6 } }, // the smallest blur, marks in a corner
+        { 33, 47, { 10, 10, 5, 5 }, { 31, 40 } }, // hardly shrunk
+        { 60, 60, {}, { 15, 15 } }, // nothing drawn
+    };
+    for (const auto& k : cases) {
+        Bitmap24 mask(k.w, k.h);
+        mask.fill(0xFFFFFF);
+        std::mt19937 random(unsigned(k.w + k.small.width()));
+        std::uniform_int_distribution<int> level(0, 255);
+        for (int y = k.marks.top(); y <= k.marks.bottom(); ++y)
+            for (int x = k.marks.left(); x <= k.marks.right(); ++x)
+                mask.setPixel(x, y, std::uint32_t(level(random)) * 0x010101u);
+        Bitmap24 small(k.small.width(), k.small.height());
+        Bitmap24 expected(k.w, k.h);
+        resample(mask, small, ResampleKernel::BSpline);
+        resample(small, expected, ResampleKernel::BSpline);
+
+        GreyBlur blur(mask, k.marks);
+        blur.blur(k.small);
+        int wrong = 0;
+        for (int y = 0; y < k.h; ++y)
+            for (int x = 0; x < k.w; ++x) {
+                const int got = blur.levels().row(y)[x];
+                wrong += got != int(expected.pixel(x, y) & 0xFF);
+                if (!blur.marked().contains(x, y))
+                    wrong += got != 255;
+            }
+        EXPECT_EQ(wrong, 0) << k.w << "x" << k.h << " to " << k.small.width() << "x" << k.small.height();
+    }
 }
