@@ -10,9 +10,13 @@
 #include <numbers>
 #include <random>
 
-ItemList::ItemList(ItemList&& other) noexcept : first(other.first), last(other.last)
+ItemList::ItemList(ItemList&& other) noexcept
+    : first(other.first)
+    , last(other.last)
+    , revision(other.revision + 1)
 {
     other.first = other.last = nullptr;
+    ++other.revision;
 }
 
 ItemList& ItemList::operator=(ItemList&& other) noexcept
@@ -22,6 +26,7 @@ ItemList& ItemList::operator=(ItemList&& other) noexcept
         first = other.first;
         last = other.last;
         other.first = other.last = nullptr;
+        ++other.revision;
     }
     return *this;
 }
@@ -81,6 +86,7 @@ ItemRecord* appendBlankRecord(ItemList& list)
     else
         list.first = record;
     list.last = record;
+    ++list.revision;
     return record;
 }
 
@@ -149,6 +155,7 @@ void freeItem(ItemList& list, ItemRecord* record)
         record->next->prev = record->prev;
     else
         list.last = record->prev;
+    ++list.revision;
     delete record;
 }
 
@@ -161,6 +168,7 @@ void freeItemList(ItemList& list)
         r = next;
     }
     list.first = list.last = nullptr;
+    ++list.revision;
 }
 
 void freeChildren(ItemList& children) { freeItemList(children); }
@@ -184,6 +192,8 @@ void spliceList(ItemList& to, ItemList& from)
     }
     to.last = from.last;
     from.first = from.last = nullptr;
+    ++to.revision;
+    ++from.revision;
 }
 
 ItemRecord* findFirstOfKind(const ItemList& list, std::int32_t kind)

@@ -11,6 +11,9 @@ struct ScreenMetrics;
 struct ItemList {
     ItemRecord* first = nullptr;
     ItemRecord* last = nullptr;
+    // Changes whenever a record joins or leaves the list, so that whoever
+    // keeps pointers to its records across events can tell they may be stale.
+    std::uint64_t revision = 0;
 
     ItemList() = default;
     ItemList(const ItemList&) = delete;

@@ -266,12 +266,15 @@ TEST(PainterScene, EffectsPassGoesOnWithTheDrawingAsItIsNow)
     Scene s;
     addBox(s.items, { 10, 10 }, { 20, 20 }, 0x0000FF);
     ItemRecord* later = addBox(s.items, { 100, 100 }, { 120, 120 }, 0x00FF00);
+    ItemRecord* freed = addBox(s.items, { 150, 100 }, { 170, 120 }, 0x00FFFF);
     SceneEffectsPass pass(s.view);
     ASSERT_TRUE(pass.paintNext());
     later->body.hidden = 1; // superseded by an edit between steps
+    freeItem(s.items, freed); // released by an edit between steps
     addBox(s.items, { 200, 100 }, { 220, 120 }, 0xFF0000);
     while (pass.paintNext()) { }
     EXPECT_EQ(s.bitmap.pixel(110, 110), kStale);
+    EXPECT_EQ(s.bitmap.pixel(160, 110), kStale);
     EXPECT_EQ(s.bitmap.pixel(210, 110), 0xFF0000u);
 }
 
