@@ -8,7 +8,7 @@
 namespace documentpainting {
 
 void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
-    std::int32_t tileY, bool openingPass)
+    std::int32_t tileY, bool openingPass, const SpeedSwitches& speed)
 {
     CanvasView view;
     view.items = &items;
@@ -17,6 +17,7 @@ void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, s
     view.tileX = tileX;
     view.tileY = tileY;
     view.openingPass = openingPass;
+    speed.applyTo(view);
     repaintCanvasBitmap(view);
 }
 

@@ -6,7 +6,8 @@ ProgressiveEffects::ProgressiveEffects() = default;
 ProgressiveEffects::~ProgressiveEffects() = default;
 
 void ProgressiveEffects::start(
-    ItemList& items, const ScreenMetrics& screen, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY)
+    ItemList& items, const ScreenMetrics& screen, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY,
+    const SpeedSwitches& speed)
 {
     pass_.reset();
     view_ = CanvasView {};
@@ -15,6 +16,7 @@ void ProgressiveEffects::start(
     view_.bitmap = &bitmap;
     view_.tileX = tileX;
     view_.tileY = tileY;
+    speed.applyTo(view_);
     pass_ = std::make_unique<SceneEffectsPass>(view_);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/SpeedSwitches.h"
 #include "render/CanvasView.h"
 
 #include <cstdint>
@@ -14,7 +15,8 @@ public:
     ProgressiveEffects();
     ~ProgressiveEffects();
 
-    void start(ItemList& items, const ScreenMetrics& screen, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY);
+    void start(ItemList& items, const ScreenMetrics& screen, Bitmap24& bitmap, std::int32_t tileX, std::int32_t tileY,
+        const SpeedSwitches& speed = {});
     // Paints the next stacking position; false when the pass is over.
     bool step();
     void stop();

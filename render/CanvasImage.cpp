@@ -38,7 +38,8 @@ void refreshItemBoxes(ItemList& items, const ScreenMetrics& screen)
     }
 }
 
-QImage paintCanvasImage(ItemList& items, const ScreenMetrics& screen, const PaintColours& colours, qint64 maxPixels)
+QImage paintCanvasImage(
+    ItemList& items, const ScreenMetrics& screen, const PaintColours& colours, qint64 maxPixels, CanvasEffects effects)
 {
     const ItemRecord* header = findHeader(items);
     if (!header)
@@ -55,6 +56,7 @@ QImage paintCanvasImage(ItemList& items, const ScreenMetrics& screen, const Pain
     view.screenMetrics = screen;
     view.bitmap = &bitmap;
     view.colours = colours;
+    view.showShadows = view.show3D = effects == CanvasEffects::Shown;
     QPainter out(&image);
     for (int ty = 0; ty >= 0; ty = nextTile(ty, height))
         for (int tx = 0; tx >= 0; tx = nextTile(tx, width)) {

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: tavelle --render FILE OUT.png [--zoom Z] [--dpi N]\n";
+constexpr const char* kUsage = "usage: tavelle --render FILE OUT.png [--zoom Z] [--dpi N] [--flat]\n";
 
 // FILE and OUT.png are the two words after --render.
 bool parsePaths(const QStringList& args, QString& file, QString& out)
@@ -74,7 +74,8 @@ int runRenderCommand(const QStringList& args, const EditorContext& context)
     recomputeScreenExtent(header->header);
     refreshItemBoxes(items, context.screen());
     const int width = header->header.screenWidth, height = header->header.screenHeight;
-    const QImage image = paintCanvasImage(items, context.screen());
+    const CanvasEffects effects = args.contains("--flat") ? CanvasEffects::Flat : CanvasEffects::Shown;
+    const QImage image = paintCanvasImage(items, context.screen(), {}, qint64(1) << 28, effects);
     if (image.isNull())
         return fail(1, QString("cannot paint a canvas of %1 x %2 pixels").arg(width).arg(height));
     if (!image.save(out, "PNG"))

@@ -336,11 +336,22 @@ void DocumentWindow::formDeactivate()
     context_.setCurrentTool(editMode_);
 }
 
+void DocumentWindow::setSpeedSwitches(const SpeedSwitches& speed)
+{
+    if (speed == speed_)
+        return;
+    // A cached clip holds its 3-D frame.
+    if (speed.show3D != speed_.show3D)
+        dropClipCaches(items_);
+    speed_ = speed;
+    repaintCanvas();
+}
+
 void DocumentWindow::repaintCanvas()
 {
     if (destroying_)
         return;
-    documentpainting::paintView(*canvasBitmap_, items_, context_.screen(), tileX_, tileY_, openingPass_);
+    documentpainting::paintView(*canvasBitmap_, items_, context_.screen(), tileX_, tileY_, openingPass_, speed_);
     canvasImage_->update();
     emit canvasRepainted();
     if (openingPass_ && effects_->running()) {
@@ -384,6 +395,6 @@ void DocumentWindow::startEffectsPass()
     if (destroying_)
         return;
     ++effectsGeneration_;
-    effects_->start(items_, context_.screen(), *canvasBitmap_, tileX_, tileY_);
+    effects_->start(items_, context_.screen(), *canvasBitmap_, tileX_, tileY_, speed_);
     effectsStep();
 }

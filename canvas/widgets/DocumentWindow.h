@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/RulerEndDrag.h"
+#include "canvas/SpeedSwitches.h"
 #include "canvas/ToolTable.h"
 #include "model/ItemList.h"
 
@@ -65,6 +66,11 @@ public:
     void applyZoom(double zoom);
     void layoutView();
     void repaintCanvas();
+    // The Speed options: nothing happens when none of them changes; otherwise
+    // the whole canvas is repainted (cached clips dropped first when the 3-D
+    // switch changes, since they hold their 3-D frames).
+    const SpeedSwitches& speedSwitches() const { return speed_; }
+    void setSpeedSwitches(const SpeedSwitches& speed);
     void updateTitle();
 
     // Item coordinates to canvas-bitmap pixels and back.
@@ -162,6 +168,7 @@ private:
     // Set from loading or zooming until the effects pass has run: repaints
     // meanwhile leave shadows and 3-D effects to the pass.
     bool openingPass_ = false;
+    SpeedSwitches speed_;
     // Changed whenever a running effects pass must stop.
     int effectsGeneration_ = 0;
     std::unique_ptr<ProgressiveEffects> effects_;

@@ -80,6 +80,33 @@ TEST_F(RenderCommand, RendersAFileThatInfoReads)
     EXPECT_EQ(QImage(out).size(), QSize(192, 96));
 }
 
+// A black box casting a hard shadow of level 100, and a black circle with a
+// round surface, which shows grey towards the light.
+TEST_F(RenderCommand, ShowsShadowsAndShadingUnlessFlat)
+{
+    ItemList items;
+    addHeader(items, 300, 200)->header.designType = 0;
+    ItemRecord* box = addBox(items, { 20, 20 }, { 80, 60 }, 0x000000);
+    box->body.shadowElevation = 30;
+    box->body.shadowLightness = 100;
+    ItemRecord* ball = addShape(items, kinds::kCircle, { { 200, 100 }, { 250, 100 } }, 0x000000, -2);
+    ball->body.surface = 127;
+    const QString file = dir.filePath("effects.tvle");
+    QString error;
+    ASSERT_TRUE(writeDrawing(file, items, &error)) << error.toStdString();
+    for (const bool flat : { false, true }) {
+        const QString out = dir.filePath(flat ? "flat.png" : "effects.png");
+        QStringList args { "--render", file, out, "--dpi", "96" };
+        if (flat)
+            args << "--flat";
+        const ProcessResult run = runTavelle(args);
+        ASSERT_EQ(run.status, 0) << run.err.constData();
+        const QImage image(out);
+        EXPECT_EQ(image.pixelColor(82, 62), flat ? QColor(255, 255, 255) : QColor(100, 100, 100));
+        EXPECT_EQ(image.pixelColor(184, 84), flat ? QColor(0, 0, 0) : QColor(96, 96, 96));
+    }
+}
+
 TEST_F(RenderCommand, RefusesWhatItCannotRead)
 {
     const QString sample = writeSample();

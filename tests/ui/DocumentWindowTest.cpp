@@ -9,6 +9,7 @@
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
 #include "platform/Bitmap24.h"
+#include "fixtures/RenderFixtures.h"
 #include "support/TestPaths.h"
 
 #include <QDir>
@@ -230,4 +231,41 @@ TEST_F(DocumentWindowUi, AnUnreadableFileIsReportedWithItsName)
     EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Error);
     EXPECT_TRUE(prompt.asked[0].text.contains("unreadable.tvle"));
     EXPECT_TRUE(w->fileName().isEmpty());
+}
+
+// The Speed options: setting the same ones again does nothing; turning
+// shadows off repaints without them; a change of the 3-D switch also drops
+// the clips' cached bitmaps, which hold their 3-D frames.
+TEST_F(DocumentWindowUi, SpeedSwitchesRepaintWhenOneChanges)
+{
+    auto w = newWindow();
+    ItemRecord* box = renderfixture::addBox(w->items(), { 20, 20 }, { 80, 60 }, 0x000000);
+    box->body.shadowElevation = 30;
+    box->body.shadowLightness = 100;
+    ItemRecord* clip = createItem(w->items(), kinds::kClip);
+    w->repaintCanvas();
+    EXPECT_EQ(w->canvasBitmap().pixel(82, 62), 0x646464u);
+
+    QSignalSpy repaints(w.get(), &DocumentWindow::canvasRepainted);
+    struct Step {
+        SpeedSwitches speed;
+        int repaints;
+        bool clipCacheKept;
+        std::uint32_t besideBox;
+    };
+    const Step steps[] = {
+        { { true, true, true }, 0, true, 0x646464 },
+        { { true, false, true }, 1, true, 0xFFFFFF },
+        { { true, false, false }, 2, false, 0xFFFFFF },
+        { { false, false, false }, 3, true, 0xFFFFFF },
+    };
+    for (const Step& k : steps) {
+        createItem(clip->children, kinds::kClipBitmap);
+        w->setSpeedSwitches(k.speed);
+        EXPECT_EQ(w->speedSwitches(), k.speed);
+        EXPECT_EQ(repaints.count(), k.repaints);
+        EXPECT_EQ(!clip->children.empty(), k.clipCacheKept) << k.repaints;
+        EXPECT_EQ(w->canvasBitmap().pixel(82, 62), k.besideBox) << k.repaints;
+        freeChildren(clip->children);
+    }
 }
