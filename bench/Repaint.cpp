@@ -1,11 +1,14 @@
 // Full repaint of a 1600 x 1600 canvas bitmap holding 10,000 mixed items:
-// every shape kind, lines with every built-in pattern, and text lines.
+// every shape kind, lines with every built-in pattern, and text lines; and
+// the effects pass over the same drawing with a shadow and a round surface
+// on every item.
 
 #include "fixtures/RenderFixtures.h"
 
 #include "base/ScreenMetrics.h"
 #include "platform/Bitmap24.h"
 #include "render/CanvasView.h"
+#include "render/SceneEffectsPass.h"
 #include "render/ScenePainter.h"
 
 #include <QGuiApplication>
@@ -70,7 +73,7 @@ struct RepaintScene {
     Bitmap24 bitmap { 1600, 1600 };
     CanvasView view;
 
-    RepaintScene()
+    explicit RepaintScene(bool effects = false)
     {
         ItemRecord* h = addHeader(items, 1600, 1600);
         h->header.designType = 1;
@@ -79,6 +82,14 @@ struct RepaintScene {
         std::mt19937 random(7);
         for (int i = 0; i < 10000; ++i)
             addMixedItem(items, random, i);
+        if (effects)
+            for (ItemRecord& r : items)
+                if (r.body.recordClass == kinds::kClassItem && r.body.kind != kinds::kGrid) {
+                    r.body.shadowElevation = std::uint8_t(30 + 20 * (r.body.zOrder % 3)); // the three presets
+                    r.body.shadowFade = std::uint8_t(10 * (1 + r.body.zOrder % 3));
+                    r.body.shadowLightness = 110;
+                    r.body.surface = 127;
+                }
         view.items = &items;
         view.screenMetrics = kScreen;
         view.bitmap = &bitmap;
@@ -95,7 +106,18 @@ void BM_FullRepaint(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 10000);
 }
 
+void BM_EffectsPass(benchmark::State& state)
+{
+    RepaintScene scene(true);
+    for (auto _ : state) {
+        effectsPass(scene.view);
+        benchmark::DoNotOptimize(scene.bitmap.scanLine(800));
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EffectsPass)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
