@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap24.h"
 #include "render/ResampleKernel.h"
+#include "render/ResamplePasses.h"
 #include "render/ResampleTable.h"
 
 #include <algorithm>
@@ -14,34 +15,6 @@
 namespace {
 
 constexpr std::uint8_t kWhite = 0xFF;
-
-// Adds w0 x a[k] + w1 x b[k] to sums[k] for k < count.
-void accumulate(
-    std::int32_t* sums, const std::uint8_t* a, const std::uint8_t* b, std::int32_t packed, int count)
-{
-    int k = 0;
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i weights = _mm_set1_epi32(packed);
-    for (; k + 16 <= count; k += 16) {
-        const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + k));
-        const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + k));
-        const __m128i lo = _mm_unpacklo_epi8(va, vb);
-        const __m128i hi = _mm_unpackhi_epi8(va, vb);
-        const __m128i parts[4] = { _mm_madd_epi16(_mm_unpacklo_epi8(lo, zero), weights),
-            _mm_madd_epi16(_mm_unpackhi_epi8(lo, zero), weights),
-            _mm_madd_epi16(_mm_unpacklo_epi8(hi, zero), weights),
-            _mm_madd_epi16(_mm_unpackhi_epi8(hi, zero), weights) };
-        for (int i = 0; i < 4; ++i) {
-            __m128i* slot = reinterpret_cast<__m128i*>(sums + k + 4 * i);
-            _mm_storeu_si128(slot, _mm_add_epi32(_mm_loadu_si128(slot), parts[i]));
-        }
-    }
-#endif
-    const std::int32_t wa = std::int16_t(packed & 0xFFFF), wb = std::int16_t(std::uint32_t(packed) >> 16);
-    for (; k < count; ++k)
-        sums[k] += wa * a[k] + wb * b[k];
-}
 
 // Sums to levels: divided by the position's divisor, truncated, held to a
 // byte. Single precision gives the same quotients for vectorisable tables.
@@ -99,8 +72,8 @@ QRect pass(const GreyPlane& in, QRect busy, const ResampleTable& table, GreyPlan
     for (int i = first; i < last; ++i) {
         std::fill(sums.begin(), sums.end(), 0);
         for (const ResampleTable::TapPair* p = table.pairsBegin(i); p != table.pairsEnd(i); ++p)
-            accumulate(sums.data(), in.row(p->first) + busy.left(), in.row(p->second) + busy.left(),
-                p->packedWeights, columns);
+            resamplepass::accumulateRowPair(sums.data(), in.row(p->first) + busy.left(),
+                in.row(p->second) + busy.left(), p->packedWeights, columns);
         if (!turned) {
             finish(sums.data(), out.row(i) + busy.left(), columns, table.divisor(i), table.vectorisable());
             continue;

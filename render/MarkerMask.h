@@ -1,13 +1,8 @@
 #pragma once
 
-#include "platform/Bitmap24.h"
-#include "platform/DrawSurface.h"
-
-#include <QPoint>
-#include <QRect>
+#include "render/WorkingBitmap.h"
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 // Marker colours of 3-D shading: an item drawn into a black working bitmap
@@ -21,17 +16,9 @@ constexpr std::uint32_t kInteriorMarker = 0x0000FF;
 // the canvas (the shading of a pixel depends only on where it lies, so the
 // parts outside need no work). Drawing uses device coordinates moved by
 // -origin().
-class MarkerMask {
+class MarkerMask : public WorkingBitmap {
 public:
     MarkerMask(const QRect& area, const Bitmap24& canvas);
-    ~MarkerMask();
-    MarkerMask(const MarkerMask&) = delete;
-    MarkerMask& operator=(const MarkerMask&) = delete;
-
-    bool empty() const { return area_.isEmpty(); }
-    // Device position of the working bitmap's top left pixel.
-    QPoint origin() const { return area_.topLeft(); }
-    DrawSurface& surface() { return *surface_; }
 
     // Paints every marked pixel of the canvas with a profile colour: the
     // row that `rowOf(device x, device y)` gives, looked up in the outline
@@ -40,13 +27,6 @@ public:
     template <class RowOf>
     void recolour(Bitmap24& canvas, const std::vector<std::uint32_t>& outline,
         const std::vector<std::uint32_t>& interior, RowOf rowOf);
-
-private:
-    void finishDrawing();
-
-    QRect area_;
-    Bitmap24 bitmap_;
-    std::unique_ptr<DrawSurface> surface_;
 };
 
 // Wraps a profile row once into 0 .. n - 1 (n added or taken away); rows still
@@ -60,17 +40,18 @@ template <class RowOf>
 void MarkerMask::recolour(Bitmap24& canvas, const std::vector<std::uint32_t>& outline,
     const std::vector<std::uint32_t>& interior, RowOf rowOf)
 {
-    finishDrawing();
     if (empty())
         return;
-    for (int y = 0; y < area_.height(); ++y) {
-        const std::uint8_t* marks = bitmap_.scanLine(y);
-        std::uint8_t* out = canvas.scanLine(area_.top() + y) + Bitmap24::kBytesPerPixel * area_.left();
-        for (int x = 0; x < area_.width(); ++x, marks += 4, out += 4) {
+    const Bitmap24& mask = finished();
+    const QRect& a = area();
+    for (int y = 0; y < a.height(); ++y) {
+        const std::uint8_t* marks = mask.scanLine(y);
+        std::uint8_t* out = canvas.scanLine(a.top() + y) + Bitmap24::kBytesPerPixel * a.left();
+        for (int x = 0; x < a.width(); ++x, marks += 4, out += 4) {
             const std::vector<std::uint32_t>* profile = marks[0] ? &outline : marks[2] ? &interior : nullptr;
             if (!profile || profile->empty())
                 continue;
-            const int row = rowOf(area_.left() + x, area_.top() + y);
+            const int row = rowOf(a.left() + x, a.top() + y);
             if (row < 0 || row >= int(profile->size()))
                 continue;
             const std::uint32_t c = (*profile)[std::size_t(row)];

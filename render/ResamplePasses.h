@@ -43,4 +43,9 @@ bool horizontalVector(
 bool verticalVector(
     const PassImage& source, const PassTarget& target, const ResampleTable& table, PassBand band);
 
+// Adds a[k] x w0 + b[k] x w1 to sums[k] for k < count: two source rows
+// weighed at once, the weights packed as two 16-bit halves (w0 low).
+void accumulateRowPair(
+    std::int32_t* sums, const std::uint8_t* a, const std::uint8_t* b, std::int32_t packedWeights, int count);
+
 } // namespace resamplepass

@@ -16,6 +16,34 @@
 
 namespace resamplepass {
 
+void accumulateRowPair(
+    std::int32_t* sums, const std::uint8_t* a, const std::uint8_t* b, std::int32_t packedWeights, int count)
+{
+    int k = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i weights = _mm_set1_epi32(packedWeights);
+    for (; k + 16 <= count; k += 16) {
+        const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + k));
+        const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + k));
+        const __m128i lo = _mm_unpacklo_epi8(va, vb);
+        const __m128i hi = _mm_unpackhi_epi8(va, vb);
+        const __m128i parts[4] = { _mm_madd_epi16(_mm_unpacklo_epi8(lo, zero), weights),
+            _mm_madd_epi16(_mm_unpackhi_epi8(lo, zero), weights),
+            _mm_madd_epi16(_mm_unpacklo_epi8(hi, zero), weights),
+            _mm_madd_epi16(_mm_unpackhi_epi8(hi, zero), weights) };
+        for (int i = 0; i < 4; ++i) {
+            __m128i* slot = reinterpret_cast<__m128i*>(sums + k + 4 * i);
+            _mm_storeu_si128(slot, _mm_add_epi32(_mm_loadu_si128(slot), parts[i]));
+        }
+    }
+#endif
+    const std::int32_t wa = std::int16_t(packedWeights & 0xFFFF);
+    const std::int32_t wb = std::int16_t(std::uint32_t(packedWeights) >> 16);
+    for (; k < count; ++k)
+        sums[k] += wa * a[k] + wb * b[k];
+}
+
 #if defined(__SSE2__)
 
 namespace {
@@ -33,32 +61,6 @@ namespace {
         const __m128i q = _mm_cvttps_epi32(_mm_div_ps(_mm_cvtepi32_ps(sums), divisor));
         const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(q, q), q);
         return std::uint32_t(_mm_cvtsi128_si32(bytes)) | 0xFF000000u;
-    }
-
-    void accumulateRows(std::vector<std::int32_t>& sums, const std::uint8_t* a, const std::uint8_t* b,
-        std::int32_t packed, int bytes)
-    {
-        const __m128i zero = _mm_setzero_si128();
-        const __m128i weights = _mm_set1_epi32(packed);
-        std::int32_t* acc = sums.data();
-        int k = 0;
-        for (; k + 16 <= bytes; k += 16) {
-            const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + k));
-            const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + k));
-            const __m128i lo = _mm_unpacklo_epi8(va, vb);
-            const __m128i hi = _mm_unpackhi_epi8(va, vb);
-            const __m128i parts[4] = { _mm_madd_epi16(_mm_unpacklo_epi8(lo, zero), weights),
-                _mm_madd_epi16(_mm_unpackhi_epi8(lo, zero), weights),
-                _mm_madd_epi16(_mm_unpacklo_epi8(hi, zero), weights),
-                _mm_madd_epi16(_mm_unpackhi_epi8(hi, zero), weights) };
-            for (int i = 0; i < 4; ++i) {
-                __m128i* slot = reinterpret_cast<__m128i*>(acc + k + 4 * i);
-                _mm_storeu_si128(slot, _mm_add_epi32(_mm_loadu_si128(slot), parts[i]));
-            }
-        }
-        const std::int32_t wa = std::int16_t(packed & 0xFFFF), wb = std::int16_t(std::uint32_t(packed) >> 16);
-        for (; k < bytes; ++k)
-            acc[k] += wa * a[k] + wb * b[k];
     }
 
 } // namespace
@@ -94,7 +96,7 @@ bool verticalVector(
     for (int y = band.rowBegin; y < band.rowEnd; ++y) {
         std::fill(sums.begin(), sums.end(), 0);
         for (const ResampleTable::TapPair* p = table.pairsBegin(y); p != table.pairsEnd(y); ++p)
-            accumulateRows(sums, source.pixels + p->first * source.stride + first,
+            accumulateRowPair(sums.data(), source.pixels + p->first * source.stride + first,
                 source.pixels + p->second * source.stride + first, p->packedWeights, bytes);
         const __m128 divisor = _mm_set1_ps(float(table.divisor(y)));
         std::uint8_t* out = target.pixels + y * target.stride + first;

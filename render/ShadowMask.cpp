@@ -17,6 +17,15 @@ namespace {
 constexpr std::int64_t kLargestMask = std::int64_t(3000) * 3000;
 constexpr int kSmallestBlur = 6;
 
+// A mask too large to keep whole is cut to what can show.
+QRect keptPart(const QRect& area, const Bitmap24& canvas, int margin)
+{
+    if (std::int64_t(area.width()) * area.height() <= kLargestMask)
+        return area;
+    return area.intersected(
+        QRect(0, 0, canvas.width(), canvas.height()).adjusted(-margin, -margin, margin, margin));
+}
+
 // The size a mask of `whole` shrinks to for its blur; empty when it stays sharp.
 QSize blurSize(QSize whole, int fade, double scale)
 {
@@ -129,39 +138,25 @@ void blendLevels(Bitmap24& canvas, const GreyPlane& mask, QPoint at, const QRect
 }
 
 ShadowMask::ShadowMask(const QRect& area, const Bitmap24& canvas, int margin)
-    : area_(area)
+    : WorkingBitmap(keptPart(area, canvas, margin), 0xFFFFFF)
     , whole_(area.size())
 {
-    if (std::int64_t(area.width()) * area.height() > kLargestMask)
-        area_ = area.intersected(
-            QRect(0, 0, canvas.width(), canvas.height()).adjusted(-margin, -margin, margin, margin));
-    if (area_.isEmpty())
-        return;
-    bitmap_ = Bitmap24(area_.width(), area_.height());
-    if (bitmap_.isNull()) {
-        area_ = QRect();
-        return;
-    }
-    bitmap_.fill(0xFFFFFF);
-    surface_ = std::make_unique<DrawSurface>(bitmap_);
 }
-
-ShadowMask::~ShadowMask() = default;
 
 void ShadowMask::apply(Bitmap24& canvas, int fade, double scale, const QRect& marks)
 {
     if (empty())
         return;
-    surface_.reset();
+    const Bitmap24& mask = finished();
+    const QRect& kept = area();
     QSize small = blurSize(whole_, fade, scale);
-    GreyBlur levels(bitmap_, marks.isNull() ? markedPart(bitmap_) : marks.translated(-area_.topLeft()));
+    GreyBlur levels(mask, marks.isNull() ? markedPart(mask) : marks.translated(-kept.topLeft()));
     if (!small.isEmpty()) {
-        if (area_.size() != whole_)
+        if (kept.size() != whole_)
             small = QSize(
-                std::max(kSmallestBlur, roundEven(double(area_.width()) * small.width() / whole_.width())),
-                std::max(
-                    kSmallestBlur, roundEven(double(area_.height()) * small.height() / whole_.height())));
+                std::max(kSmallestBlur, roundEven(double(kept.width()) * small.width() / whole_.width())),
+                std::max(kSmallestBlur, roundEven(double(kept.height()) * small.height() / whole_.height())));
         levels.blur(small);
     }
-    blendLevels(canvas, levels.levels(), area_.topLeft(), levels.marked());
+    blendLevels(canvas, levels.levels(), kept.topLeft(), levels.marked());
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "platform/Bitmap24.h"
-#include "platform/DrawSurface.h"
+#include "render/WorkingBitmap.h"
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
-#include <memory>
 
 struct GreyPlane;
 
@@ -26,18 +23,9 @@ void blendLevels(Bitmap24& canvas, const GreyPlane& mask, QPoint at, const QRect
 // The working mask of one shadow: white over a device rectangle of the
 // canvas. A mask too large to be worth its memory is cut to the canvas grown
 // by `margin`; its blur then keeps the ratio the whole mask would have had.
-class ShadowMask {
+class ShadowMask : public WorkingBitmap {
 public:
     ShadowMask(const QRect& area, const Bitmap24& canvas, int margin);
-    ~ShadowMask();
-    ShadowMask(const ShadowMask&) = delete;
-    ShadowMask& operator=(const ShadowMask&) = delete;
-
-    bool empty() const { return area_.isEmpty(); }
-    // Device position of the mask's top left pixel.
-    QPoint origin() const { return area_.topLeft(); }
-    // For drawing the shadow's shape at its level; device coordinates moved by -origin().
-    DrawSurface& surface() { return *surface_; }
 
     // Softens the mask and darkens the canvas under it. `marks` is where the
     // shadow's shape was drawn (device pixels), when the caller knows; the
@@ -45,8 +33,5 @@ public:
     void apply(Bitmap24& canvas, int fade, double scale, const QRect& marks = {});
 
 private:
-    QRect area_;
     QSize whole_;
-    Bitmap24 bitmap_;
-    std::unique_ptr<DrawSurface> surface_;
 };
