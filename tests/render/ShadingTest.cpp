@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 using namespace effectsfixture;
 using namespace renderfixture;
@@ -98,6 +99,84 @@ TEST(Shading, SphereIsBrightestTowardsTheLight)
         EXPECT_NEAR(b.middle.y(), k.highlight.y(), 1.0) << "light " << k.light;
         EXPECT_NEAR(s.level(k.farRim.x(), k.farRim.y()), 48, 4) << "light " << k.light;
         EXPECT_GT(s.level(k.nearRim.x(), k.nearRim.y()), 70) << "light " << k.light;
+    }
+}
+
+// The shapes shaded through a disc: the brightest pixels lie on the side of
+// the shape towards the light, and the shading spans many levels.
+TEST(Shading, EveryRoundShapeIsBrightestTowardsTheLight)
+{
+    struct Case {
+        const char* name;
+        std::int32_t kind;
+        std::initializer_list<QPoint> anchors;
+        std::int32_t fill;
+        double weightMm;
+    };
+    const auto corners = { QPoint(100, 40), QPoint(200, 40), QPoint(200, 160), QPoint(100, 160) };
+    const Case cases[] = {
+        { "ellipse", kinds::kEllipse, { { 150, 100 }, { 210, 100 }, { 150, 60 } }, -2, 0 },
+        { "polygon", kinds::kPolygon, { { 150, 100 }, { 150, 40 } }, -2, 0 },
+        { "star", kinds::kStar, { { 150, 100 }, { 150, 40 }, { 150, 75 } }, -2, 0 },
+        // Nearly whole turns, so that their middles lie at their centres.
+        { "pie", kinds::kPie, { { 150, 100 }, { 210, 100 }, { 210, 104 } }, -2, 0 },
+        { "arc", kinds::kArc, { { 150, 100 }, { 210, 100 }, { 210, 104 } }, -1, 2.0 },
+        { "triangle", kinds::kTriangle, { { 100, 160 }, { 150, 40 }, { 200, 160 } }, -2, 0 },
+        { "spline", kinds::kSpline, corners, -2, 0 },
+        { "curve", kinds::kCurve, corners, -2, 0 },
+    };
+    for (int light : { 0, 3 })
+        for (const Case& k : cases) {
+            EffectsScene s(light);
+            ItemRecord* shape = addShape(s.items, k.kind, k.anchors, 0x000000, k.fill);
+            shape->body.sides = 5;
+            shape->body.lineWeight = k.weightMm;
+            shape->body.surface = 127;
+            s.paint(*shape);
+            double sx = 0, sy = 0;
+            int count = 0;
+            std::set<int> levels;
+            for (int y = 0; y < 200; ++y)
+                for (int x = 0; x < 300; ++x)
+                    if (s.bitmap.pixel(x, y) != kWhite) {
+                        sx += x, sy += y, ++count;
+                        levels.insert(s.level(x, y));
+                    }
+            ASSERT_GT(count, 0) << k.name;
+            const Brightest b = brightestIn(s, QRect(0, 0, 300, 200));
+            const QPointF towardsLight = (QPointF(sx / count, sy / count) - b.middle) * (light == 0 ? 1 : -1);
+            EXPECT_GT(towardsLight.x(), 3) << k.name << ", light " << light;
+            EXPECT_GT(towardsLight.y(), 3) << k.name << ", light " << light;
+            EXPECT_GT(levels.size(), 20u) << k.name << ", light " << light;
+            EXPECT_LE(b.level, 96) << k.name << ", light " << light;
+        }
+}
+
+// An ellipse darkens faster across its short axis than along its long one,
+// whether the short axis is the main axis or the one across it.
+TEST(Shading, EllipseFallsOffFasterAcrossItsShortAxis)
+{
+    struct Case {
+        const char* name;
+        std::initializer_list<QPoint> anchors;
+        QPoint highlight; // 1/6 of the box from its middle towards the light
+        bool shortAxisVertical;
+    };
+    const Case cases[] = {
+        { "wide: main axis longer", { { 150, 100 }, { 230, 100 }, { 150, 70 } }, { 124, 90 }, true },
+        { "tall: main axis shorter", { { 150, 100 }, { 180, 100 }, { 150, 20 } }, { 140, 74 }, false },
+    };
+    for (const Case& k : cases) {
+        EffectsScene s;
+        ItemRecord* ellipse = addShape(s.items, kinds::kEllipse, k.anchors, 0x000000, -2);
+        ellipse->body.surface = 127;
+        s.paint(*ellipse);
+        EXPECT_EQ(brightestIn(s, QRect(k.highlight - QPoint(2, 2), QSize(5, 5))).level, 96) << k.name;
+        const int along = s.level(k.highlight.x() + 20, k.highlight.y());
+        const int down = s.level(k.highlight.x(), k.highlight.y() + 20);
+        const int across = k.shortAxisVertical ? down : along,
+                  lengthwise = k.shortAxisVertical ? along : down;
+        EXPECT_LT(across, lengthwise - 2) << k.name;
     }
 }
 

@@ -126,6 +126,59 @@ TEST(Shadow, ClearShapesCastTheirOutlineOnly)
     }
 }
 
+// Every shape kind casts its own outline: with fade 0 the shadow's far edges
+// lie exactly the offset (6 at elevation 50) beyond the shape's, and nothing
+// falls on the side of the light.
+TEST(Shadow, EveryShapeKindCastsItsOutline)
+{
+    struct Case {
+        const char* name;
+        std::int32_t kind;
+        std::initializer_list<QPoint> anchors;
+        std::int32_t variant;
+    };
+    const auto corners = { QPoint(100, 60), QPoint(180, 60), QPoint(180, 140), QPoint(100, 140) };
+    const Case cases[] = {
+        { "triangle", kinds::kTriangle, { { 100, 140 }, { 140, 60 }, { 180, 140 } }, kinds::kSolid },
+        { "square", kinds::kSquare, corners, kinds::kSolid },
+        { "rectangle", kinds::kRectangle, corners, kinds::kSolid },
+        { "circle", kinds::kCircle, { { 140, 100 }, { 180, 100 } }, kinds::kSolid },
+        { "ellipse", kinds::kEllipse, { { 140, 100 }, { 180, 100 }, { 140, 75 } }, kinds::kSolid },
+        { "polygon", kinds::kPolygon, { { 140, 100 }, { 140, 60 } }, kinds::kSolid },
+        { "star", kinds::kStar, { { 140, 100 }, { 140, 60 }, { 140, 80 } }, kinds::kSolid },
+        { "pie", kinds::kPie, { { 140, 100 }, { 180, 100 }, { 140, 60 } }, kinds::kSolid },
+        { "arc", kinds::kArc, { { 140, 100 }, { 180, 100 }, { 140, 60 } }, kinds::kSolid },
+        { "spline", kinds::kSpline, corners, kinds::kSolid },
+        { "open spline", kinds::kSpline, corners, 0 },
+        { "curve", kinds::kCurve, corners, kinds::kSolid },
+    };
+    for (const Case& k : cases) {
+        EffectsScene s;
+        ItemRecord* shape = addShape(s.items, k.kind, k.anchors, 0x000000, -2, k.variant);
+        shape->body.sides = 5;
+        setShadow(*shape, 50, 0, 100);
+        s.paint(*shape);
+        QRect ink, shadow;
+        int otherLevels = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 300; ++x) {
+                const std::uint32_t p = s.bitmap.pixel(x, y);
+                if (p == 0)
+                    ink |= QRect(x, y, 1, 1);
+                else if (p != kWhite)
+                    shadow |= QRect(x, y, 1, 1);
+                otherLevels += p != 0 && p != kWhite && p != 0x646464;
+            }
+        ASSERT_FALSE(ink.isEmpty()) << k.name;
+        ASSERT_FALSE(shadow.isEmpty()) << k.name;
+        EXPECT_EQ(shadow.right(), ink.right() + 6) << k.name;
+        EXPECT_EQ(shadow.bottom(), ink.bottom() + 6) << k.name;
+        EXPECT_GE(shadow.left(), ink.left()) << k.name;
+        EXPECT_GE(shadow.top(), ink.top()) << k.name;
+        EXPECT_EQ(otherLevels, 0) << k.name << ": a hard shadow has one level";
+    }
+}
+
 TEST(Shadow, LinesCastTheirDashes)
 {
     EffectsScene s;
