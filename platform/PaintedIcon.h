@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QImage>
 
 #include <functional>
 
@@ -12,6 +13,8 @@ class QPainter;
 // 20 x 20 box; the icon holds it at 18, 24, 36 and 48 pixels.
 using IconPainter = std::function<void(QPainter&)>;
 QIcon makePaintedIcon(const IconPainter& paint);
+// The same drawing as one transparent picture of size x size pixels.
+QImage paintedIconImage(const IconPainter& paint, int size);
 
 // The shared palette of the drawn icons.
 namespace iconcolors {
