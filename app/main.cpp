@@ -4,6 +4,7 @@
 #include "base/ScreenMetrics.h"
 #include "base/UserPrompt.h"
 #include "canvas/EditorContext.h"
+#include "platform/DesktopRegistration.h"
 #include "platform/FileDialogsScripted.h"
 #include "platform/SettingsStore.h"
 #include "platform/widgets/PlatformDialogs.h"
@@ -59,6 +60,9 @@ int runWithWindows(int argc, char** argv)
     PlatformDialogs dialogs;
     EditorContext context(screen, dialogs.services());
     context.loadSettings(std::make_unique<SettingsStore>());
+    context.setFileTypeRegistration(makeDesktopRegistration());
+    // A timing run must reach its first drawing without anyone answering.
+    context.setUnattended(options.timing.enabled);
     return runEditor(context, options);
 }
 

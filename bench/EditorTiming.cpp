@@ -6,6 +6,7 @@
 // drawing (used for screenshots).
 
 #include "fixtures/RenderFixtures.h"
+#include "fixtures/SettingsFixtures.h"
 
 #include "model/DrawingFile.h"
 #include "base/ScreenMetrics.h"
@@ -70,6 +71,18 @@ QString largeDrawing()
     return path;
 }
 
+// The editors' settings: the first-time setup counts as done, as for a user
+// who has been working with the editor.
+QString configHome()
+{
+    static const QString path = [] {
+        const QString p = scratch().filePath("config");
+        settingsfixture::seedCompletedSetup(p);
+        return p;
+    }();
+    return path;
+}
+
 QString editorProgram() { return QCoreApplication::applicationDirPath() + "/../tavelle"; }
 
 // Runs the editor with --timing and the given arguments; returns its report
@@ -79,7 +92,8 @@ QString runEditor(const QStringList& arguments, double& wallSeconds)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!env.contains("DISPLAY"))
         env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_CONFIG_HOME", scratch().filePath("config"));
+    env.insert("XDG_CONFIG_HOME", configHome());
+    env.insert("XDG_DATA_HOME", scratch().filePath("data"));
     env.insert("TAVELLE_OPEN_SOCKET", "tavelle-bench-" + QString::number(QCoreApplication::applicationPid()));
     QProcess editor;
     editor.setProcessEnvironment(env);

@@ -1,5 +1,6 @@
 #include "canvas/EditorContext.h"
 
+#include "platform/DesktopRegistration.h"
 #include "platform/SettingsStore.h"
 #include "settings/SettingsIO.h"
 
@@ -21,4 +22,9 @@ bool EditorContext::loadSettings(std::unique_ptr<SettingsStore> store)
 bool EditorContext::saveSettings()
 {
     return !store_ || ::saveSettings(preferences_, *store_);
+}
+
+void EditorContext::setFileTypeRegistration(std::unique_ptr<DesktopRegistration> registration)
+{
+    registration_ = std::move(registration);
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class DesktopRegistration;
 class SettingsStore;
 
 // What one run of the editor shares between its windows and the
@@ -36,6 +37,16 @@ public:
     bool saveSettings();
     SettingsStore* settingsStore() const { return store_.get(); }
 
+    // How the drawing file type is registered with the desktop; null when
+    // this run registers nothing (tests, command-line modes).
+    DesktopRegistration* fileTypeRegistration() const { return registration_.get(); }
+    void setFileTypeRegistration(std::unique_ptr<DesktopRegistration> registration);
+
+    // True when nobody is at the screen (timing runs): the start asks the
+    // user nothing the run would have to wait for.
+    bool unattended() const { return unattended_; }
+    void setUnattended(bool unattended) { unattended_ = unattended; }
+
     UserPrompt& prompt() const { return *dialogs_.prompt; }
     FileDialogs& fileDialogs() const { return *dialogs_.fileDialogs; }
 
@@ -56,6 +67,8 @@ private:
     ScreenMetrics screen_;
     Preferences preferences_;
     std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<DesktopRegistration> registration_;
+    bool unattended_ = false;
     DialogServices dialogs_;
     EditMode currentTool_ = EditMode::Select;
     int lastUntitledNumber_ = 0;

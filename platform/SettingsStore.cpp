@@ -13,8 +13,12 @@ SettingsStore::SettingsStore(QString filePath)
 
 QString SettingsStore::defaultFilePath()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(folder).filePath(QStringLiteral("Tavelle/Tavelle.conf"));
+    return filePathIn(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+QString SettingsStore::filePathIn(const QString& configHome)
+{
+    return QDir(configHome).filePath(QStringLiteral("Tavelle/Tavelle.conf"));
 }
 
 bool SettingsStore::load()

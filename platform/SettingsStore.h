@@ -35,6 +35,8 @@ public:
 
     // <per-user configuration folder>/Tavelle/Tavelle.conf.
     static QString defaultFilePath();
+    // The settings file of a run whose configuration folder is `configHome`.
+    static QString filePathIn(const QString& configHome);
     const QString& filePath() const { return path_; }
 
     // Replaces the memory copy by the file's contents. A missing file gives an

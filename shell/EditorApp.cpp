@@ -1,5 +1,6 @@
 #include "shell/EditorApp.h"
 
+#include "platform/DesktopRegistration.h"
 #include "platform/widgets/OpenRequestClient.h"
 #include "platform/widgets/OpenRequestMacro.h"
 #include "platform/widgets/OpenRequestServer.h"
@@ -37,6 +38,12 @@ void setUpEditorApplication()
     QApplication::setApplicationName(QStringLiteral("Tavelle"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
     QApplication::setWindowIcon(appIcon());
+}
+
+std::unique_ptr<DesktopRegistration> makeDesktopRegistration()
+{
+    return std::make_unique<DesktopRegistration>(DesktopRegistration::Setup {
+        DesktopRegistration::defaultDataHome(), QCoreApplication::applicationFilePath(), appIconImage });
 }
 
 int runEditor(EditorContext& context, const EditorOptions& options)

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class DesktopRegistration;
 class EditorContext;
 
 // The editor's own options: -open FILE, --timing and --timing-zoom P.
@@ -21,6 +24,10 @@ bool handToRunningEditor(int argc, char** argv, const QString& file);
 
 // Names the application and gives it its icon; a QApplication must exist.
 void setUpEditorApplication();
+
+// The registration of the drawing file type in the user's data folder, with
+// this executable as the program that opens drawings.
+std::unique_ptr<DesktopRegistration> makeDesktopRegistration();
 
 // Shows the main window of `context`, listens for open requests and runs the
 // event loop; returns the exit status.

@@ -6,10 +6,14 @@
 #include "canvas/widgets/DocumentWindow.h"
 #include "model/ItemBody.h"
 #include "model/ItemList.h"
+#include "panels/ToolPalette.h"
+#include "panels/WizardWindow.h"
 #include "platform/FontList.h"
 #include "platform/widgets/OpenRequestMacro.h"
 #include "shell/CommandBar.h"
 #include "shell/DocumentArea.h"
+#include "shell/FirstRunPage.h"
+#include "shell/FirstTimeSetup.h"
 #include "shell/NextStepBox.h"
 #include "shell/PageNavigator.h"
 #include "shell/RecentFilesMenu.h"
@@ -52,6 +56,7 @@ MainWindow::MainWindow(EditorContext& context, QWidget* parent)
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Tavelle"));
     buildLayout();
+    wizardWindow_ = new WizardWindow(this);
     buildMenus();
     createTimers();
     startUp();
@@ -119,6 +124,8 @@ void MainWindow::createTimers()
     oneShot(firstDrawingTimer_, 500);
     oneShot(lastWindowTimer_, 200);
     oneShot(fontListTimer_, 200);
+    oneShot(setupTimer_, 1000);
+    oneShot(setupEndTimer_, 500);
     connect(&firstDrawingTimer_, &QTimer::timeout, this, [this] {
         if (documents().empty())
             fileNew();
@@ -128,6 +135,8 @@ void MainWindow::createTimers()
     // takes a moment: doing it once the window shows keeps the start quick and
     // spares the first text that is drawn the wait.
     connect(&fontListTimer_, &QTimer::timeout, this, [] { scalableFontFamilies(); });
+    connect(&setupTimer_, &QTimer::timeout, this, &MainWindow::showFirstTimeSetup);
+    connect(&setupEndTimer_, &QTimer::timeout, this, &MainWindow::endAfterCancelledSetup);
 }
 
 void MainWindow::startUp()
@@ -136,9 +145,38 @@ void MainWindow::startUp()
     pages_->refreshSelectionCommands();
     refreshGridState();
     pages_->showPage(Page::Select);
-    // A new drawing opens half a second after the window shows.
-    firstDrawingTimer_.start();
+    // A new drawing opens half a second after the window shows; at the first
+    // start the setup comes first and opens it when it is done.
+    if (firstTimeSetupDone(context_))
+        firstDrawingTimer_.start();
+    else
+        setupTimer_.start();
     fontListTimer_.start();
+    retryRegistration(context_);
+}
+
+void MainWindow::showFirstTimeSetup()
+{
+    FirstRunPage* page = runFirstTimeSetup(*wizardWindow_, context_);
+    if (!page) {
+        firstDrawingTimer_.start();
+        return;
+    }
+    ToolPalette* palette = sidePanel_->toolPalette();
+    palette->setHintHidden(true);
+    connect(page, &FirstRunPage::finished, this, [this, palette] {
+        palette->setHintHidden(false);
+        firstDrawingTimer_.start();
+    });
+    connect(page, &FirstRunPage::abandoned, this, [this] { setupEndTimer_.start(); });
+}
+
+// The setup runs again at the next start.
+void MainWindow::endAfterCancelledSetup()
+{
+    setupCancelled_ = true;
+    if (!close())
+        setupCancelled_ = false;
 }
 
 DocumentWindow* MainWindow::activeDocument() const { return documentArea_->activeDocument(); }
@@ -293,7 +331,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     for (DocumentWindow* docWindow : documents())
         docWindow->closeWithoutQuestions();
-    context_.saveSettings();
+    if (!setupCancelled_)
+        context_.saveSettings();
     event->accept();
 }
 

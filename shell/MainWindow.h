@@ -18,6 +18,7 @@ class PageNavigator;
 class QMenu;
 class RecentFilesMenu;
 class SidePanel;
+class WizardWindow;
 class WindowMenu;
 class ZoomControl;
 
@@ -49,6 +50,8 @@ public:
     ZoomControl& zoom() const { return *zoom_; }
     RecentFilesMenu& recentFiles() const { return *recentFiles_; }
     WindowMenu& windowMenu() const { return *windowMenu_; }
+    // The host of the wizard-style pages, above this window.
+    WizardWindow* wizardWindow() const { return wizardWindow_; }
 
     // Commands, as the menus and buttons run them.
     void fileNew();
@@ -68,6 +71,8 @@ private:
     void buildLayout();
     void createTimers();
     void startUp();
+    void showFirstTimeSetup();
+    void endAfterCancelledSetup();
     bool exitQuery();
 
     // Menus (MainWindowMenus.cpp).
@@ -102,11 +107,16 @@ private:
     ZoomControl* zoom_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
     WindowMenu* windowMenu_ = nullptr;
+    WizardWindow* wizardWindow_ = nullptr;
 
     QMenu* helpMenu_ = nullptr;
     std::vector<QAction*> documentCommands_;
     // "Current File" of Page Setup and of Grid and Snap, each with its separator.
     std::array<QAction*, 4> currentFileEntries_ {};
 
-    QTimer firstDrawingTimer_, lastWindowTimer_, fontListTimer_;
+    // Set while the program ends because the first-time setup was cancelled:
+    // that leaves no settings behind.
+    bool setupCancelled_ = false;
+
+    QTimer firstDrawingTimer_, lastWindowTimer_, fontListTimer_, setupTimer_, setupEndTimer_;
 };

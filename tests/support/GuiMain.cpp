@@ -15,6 +15,7 @@ int main(int argc, char** argv)
     // folder moves too: nothing reaches the user's real files.
     qputenv("HOME", (testpaths::scratchDir() + "/home").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (testpaths::scratchDir() + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (testpaths::scratchDir() + "/data").toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);

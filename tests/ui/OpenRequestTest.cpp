@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "fixtures/SettingsFixtures.h"
+
 #include "platform/widgets/OpenRequestClient.h"
 #include "platform/widgets/OpenRequestMacro.h"
 #include "platform/widgets/OpenRequestServer.h"
@@ -33,7 +35,9 @@ QProcessEnvironment editorEnvironment(const QString& socket)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("TAVELLE_OPEN_SOCKET", socket);
-    env.insert("XDG_CONFIG_HOME", testpaths::scratchDir() + "/editor-config");
+    const QString configHome = testpaths::scratchDir() + "/editor-config";
+    settingsfixture::seedCompletedSetup(configHome);
+    env.insert("XDG_CONFIG_HOME", configHome);
     return env;
 }
 
