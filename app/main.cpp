@@ -61,8 +61,10 @@ int runWithWindows(int argc, char** argv)
     EditorContext context(screen, dialogs.services());
     context.loadSettings(std::make_unique<SettingsStore>());
     context.setFileTypeRegistration(makeDesktopRegistration());
-    // A timing run must reach its first drawing without anyone answering.
-    context.setUnattended(options.timing.enabled);
+    // A timing run, or a run started for a machine rather than a person
+    // (TAVELLE_UNATTENDED set), must reach its first drawing without anyone
+    // answering the first-time setup.
+    context.setUnattended(options.timing.enabled || qEnvironmentVariableIsSet("TAVELLE_UNATTENDED"));
     return runEditor(context, options);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/RecentFiles.h"
 #include "platform/SettingsStore.h"
+#include "settings/FirstRunRecord.h"
 
 #include <QMenu>
 
@@ -90,6 +91,7 @@ TEST_F(RecentFilesUi, ListSurvivesARestart)
 {
     const QString settingsFile = folder() + "/Tavelle.conf";
     ASSERT_TRUE(context.loadSettings(std::make_unique<SettingsStore>(settingsFile)));
+    firstrun::markSetupCompleted(*context.settingsStore());
     const QString kept = writeEmptyDrawing("kept.tvle");
     window->openDocument(kept);
     EXPECT_TRUE(window->close()); // closing the window lists the file; exit writes the settings
