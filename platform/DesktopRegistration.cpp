@@ -1,36 +1,17 @@
 #include "platform/DesktopRegistration.h"
 
+#include "platform/WholeFileWrite.h"
+
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
 
 const QString kName = QStringLiteral("tavelle");
 
-// Each file is replaced whole: written beside its place and renamed over it.
-bool saveFile(const QString& path, const std::function<bool(QIODevice&)>& write)
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-bool saveText(const QString& path, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return saveFile(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
-}
+bool saveText(const QString& path, const QString& text) { return replaceFileWhole(path, text.toUtf8()); }
 
 // The signature every record of a drawing carries at byte 60, little-endian.
 const char* const kMimePackage = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -170,8 +151,10 @@ bool DesktopRegistration::writeIcons() const
     bool ok = true;
     for (const int size : kIconSizes) {
         const QImage icon = setup_.icon(size);
-        ok = !icon.isNull() && saveFile(iconPath(size), [&icon](QIODevice& d) { return icon.save(&d, "PNG"); })
-            && ok;
+        QByteArray png;
+        QBuffer buffer(&png);
+        ok = !icon.isNull() && buffer.open(QIODevice::WriteOnly) && icon.save(&buffer, "PNG")
+            && replaceFileWhole(iconPath(size), png) && ok;
     }
     return ok;
 }

@@ -1,9 +1,10 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/WholeFileWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 SettingsStore::SettingsStore(QString filePath)
@@ -49,18 +50,7 @@ bool SettingsStore::save()
     // A settings file kept elsewhere behind a symbolic link stays a link.
     const QFileInfo info(path_);
     const QString target = info.isSymLink() ? info.symLinkTarget() : path_;
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-        return false;
-    QSaveFile file(target);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = doc_.serialise();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFileWhole(target, doc_.serialise());
 }
 
 std::optional<std::int32_t> SettingsStore::readInt(const QString& group, const QString& name) const
