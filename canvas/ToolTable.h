@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <span>
 
 class QPainter;
@@ -183,10 +184,32 @@ const ToolInfo* toolOfButton(UpperButton button);
 const ToolInfo* toolOfEditMode(EditMode mode);
 const ToolInfo* toolOfKeysHelp(Page page);
 
-constexpr bool isHelpPage(Page page) { return page >= Page::HelpFirst && page <= Page::HelpLast; }
-// The index of a help page's switch in the preferences.
-constexpr int helpSwitchOf(Page page) { return static_cast<int>(page) - static_cast<int>(Page::HelpFirst); }
-constexpr bool isShapeToolPage(Page page) { return page >= Page::TriangleTool && page <= Page::PolygonTool; }
+constexpr bool isHelpPage(Page page)
+{
+    return page >= Page::HelpFirst && page <= Page::HelpLast;
+}
+// The help pages that exist, in the order of their switches in the
+// preferences. The page numbers leave gaps, and there are fewer switches than
+// numbers, so a page's switch is its place in this list, not its distance
+// from HelpFirst (that would put the later pages past the last switch).
+inline constexpr int kHelpPageNumbers[] = { 1024, 1025, 1028, 1029, 1035, 1036, 1042, 1043, 1044, 1045, 1046,
+    1047, 1048, 1049, 1050, 1051, 1052, 1053, 1054, 1055, 1056, 1057, 1058, 1059, 1060, 1061, 1062, 1063,
+    1064, 1065, 1066, 1068, 1069, 1070, 1071, 1072, 1073, 1074, 1075, 1076, 1077, 1078 };
+inline constexpr int kHelpSwitchCount = static_cast<int>(std::size(kHelpPageNumbers));
+
+// The index of a help page's switch in the preferences; -1 for a number
+// without a page.
+constexpr int helpSwitchOf(Page page)
+{
+    for (int i = 0; i < kHelpSwitchCount; ++i)
+        if (kHelpPageNumbers[i] == static_cast<int>(page))
+            return i;
+    return -1;
+}
+constexpr bool isShapeToolPage(Page page)
+{
+    return page >= Page::TriangleTool && page <= Page::PolygonTool;
+}
 constexpr bool isShapeItemPage(Page page)
 {
     return page >= Page::TriangleProperties && page <= Page::PolygonProperties;

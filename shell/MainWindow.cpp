@@ -18,6 +18,7 @@
 #include "shell/PageNavigator.h"
 #include "shell/RecentFilesMenu.h"
 #include "shell/SidePanel.h"
+#include "shell/ToolPanels.h"
 #include "shell/WindowMenu.h"
 #include "shell/ZoomControl.h"
 
@@ -45,7 +46,10 @@ void oneShot(QTimer& timer, int ms)
 
 // The menu entry of a pair of switches: 0 none, 1 horizontal (x only),
 // 2 vertical (y only), 3 both.
-int entryOf(std::uint8_t x, std::uint8_t y) { return (x ? 1 : 0) + (y ? 2 : 0); }
+int entryOf(std::uint8_t x, std::uint8_t y)
+{
+    return (x ? 1 : 0) + (y ? 2 : 0);
+}
 
 } // namespace
 
@@ -113,6 +117,7 @@ void MainWindow::buildLayout()
     resize(1100, 760);
 
     pages_ = new PageNavigator(context_, *documentArea_, *sidePanel_, *commandBar_, *nextStepBox_, this);
+    new ToolPanels(context_, *sidePanel_, *pages_, this);
     connect(commandBar_, &CommandBar::buttonClicked, this, &MainWindow::commandButtonClicked);
     connect(documentArea_, &DocumentArea::documentCreated, this, &MainWindow::connectDocument);
     connect(documentArea_, &DocumentArea::documentActivated, this, &MainWindow::documentActivated);
@@ -179,9 +184,15 @@ void MainWindow::endAfterCancelledSetup()
         setupCancelled_ = false;
 }
 
-DocumentWindow* MainWindow::activeDocument() const { return documentArea_->activeDocument(); }
+DocumentWindow* MainWindow::activeDocument() const
+{
+    return documentArea_->activeDocument();
+}
 
-std::vector<DocumentWindow*> MainWindow::documents() const { return documentArea_->documents(); }
+std::vector<DocumentWindow*> MainWindow::documents() const
+{
+    return documentArea_->documents();
+}
 
 DocumentWindow* MainWindow::openDocument(const QString& fileName)
 {
@@ -205,7 +216,7 @@ void MainWindow::connectDocument(DocumentWindow* docWindow)
         if (docWindow == activeDocument())
             refreshGridState();
     });
-    connect(docWindow, &DocumentWindow::toolPageRequested, pages_, [this](Page page) { pages_->showPage(page); });
+    connect(docWindow, &DocumentWindow::toolPageRequested, pages_, &PageNavigator::showRequested);
     connect(docWindow, &DocumentWindow::activated, this,
         [this, docWindow] { windowMenu_->check(docWindow->windowId()); });
 }
@@ -263,9 +274,15 @@ void MainWindow::commandButtonClicked(UpperButton button)
     using B = UpperButton;
     DocumentWindow* docWindow = activeDocument();
     switch (button) {
-    case B::New: fileNew(); break;
-    case B::Open: fileOpen(); break;
-    case B::Save: fileSave(); break;
+    case B::New:
+        fileNew();
+        break;
+    case B::Open:
+        fileOpen();
+        break;
+    case B::Save:
+        fileSave();
+        break;
     case B::Repaint:
         if (docWindow) {
             selectOnly(docWindow->items(), nullptr);
@@ -273,8 +290,12 @@ void MainWindow::commandButtonClicked(UpperButton button)
             pages_->showPage(Page::Select);
         }
         break;
-    case B::ZoomOut: zoom_->zoomOut(); break;
-    case B::ZoomIn: zoom_->zoomIn(); break;
+    case B::ZoomOut:
+        zoom_->zoomOut();
+        break;
+    case B::ZoomIn:
+        zoom_->zoomIn();
+        break;
     default:
         // The pointer and the tool buttons show their tool's page.
         if (const ToolInfo* tool = toolOfButton(button))
@@ -295,12 +316,16 @@ void MainWindow::executeOpenMacro(const QString& macro)
     activateWindow();
 }
 
-void MainWindow::fileNew() { openDocument(QString()); }
+void MainWindow::fileNew()
+{
+    openDocument(QString());
+}
 
 void MainWindow::fileOpen()
 {
-    const QString path
-        = openFileDialog(this, context_, [this](const QString& chosen) { recentFiles_->add(chosen); }).trimmed();
+    const QString path = openFileDialog(this, context_, [this](const QString& chosen) {
+        recentFiles_->add(chosen);
+    }).trimmed();
     if (!path.isEmpty())
         openDocument(path);
 }

@@ -54,7 +54,10 @@ PageNavigator::PageNavigator(EditorContext& context, DocumentArea& documents, Si
     connect(&nextStepBox_, &NextStepBox::forwardClicked, this, &PageNavigator::goForward);
 }
 
-bool PageNavigator::pageAvailable(Page page) const { return sidePanel_.canShow(page); }
+bool PageNavigator::pageAvailable(Page page) const
+{
+    return sidePanel_.canShow(page);
+}
 
 void PageNavigator::showPage(Page page, bool skipIfCurrent, bool apply, bool fromHistory)
 {
@@ -84,9 +87,19 @@ void PageNavigator::showPage(Page page, bool skipIfCurrent, bool apply, bool fro
         const ToolInfo* tool = toolOfPage(page);
         commandBar_.setPressedTool(tool ? tool->button : UpperButton::None);
     }
-    setNextSteps({});
+    setNextSteps(nextsteps::forPage(page));
     refreshBackForward();
     refreshSelectionCommands();
+}
+
+void PageNavigator::showRequested(Page page)
+{
+    if (isHelpPage(page) && !context_.preferences().helpPageOn(helpSwitchOf(page))) {
+        if (page == toolInfo(Tool::Text).madeHelp)
+            showPage(Page::TextPlaced);
+        return;
+    }
+    showPage(page);
 }
 
 void PageNavigator::showLater(Page page)
@@ -135,16 +148,24 @@ void PageNavigator::performNextStep(int number)
     DocumentWindow* docWindow = documents_.activeDocument();
     const bool selected = docWindow && firstSelected(docWindow->items());
     switch (step.action) {
-    case nextsteps::Action::ShowPage: showPage(step.page); break;
-    case nextsteps::Action::SelectedOrTool: showPage(selected ? step.page : Page::Select); break;
+    case nextsteps::Action::ShowPage:
+        showPage(step.page);
+        break;
+    case nextsteps::Action::SelectedOrTool:
+        showPage(selected ? step.page : Page::Select);
+        break;
     case nextsteps::Action::HelpOrSelected:
         if (context_.preferences().helpPageOn(helpSwitchOf(step.helpPage)) && pageAvailable(step.helpPage))
             showPage(step.helpPage);
         else
             showPage(selected ? step.page : Page::Select);
         break;
-    case nextsteps::Action::Split: showPage(Page::Select); break;
-    default: showLater(step.page); break;
+    case nextsteps::Action::Split:
+        showPage(Page::Select);
+        break;
+    default:
+        showLater(step.page);
+        break;
     }
 }
 

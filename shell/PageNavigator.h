@@ -21,8 +21,8 @@ class SidePanel;
 class PageNavigator : public QObject {
     Q_OBJECT
 public:
-    PageNavigator(EditorContext& context, DocumentArea& documents, SidePanel& sidePanel, CommandBar& commandBar,
-        NextStepBox& nextStepBox, QObject* parent = nullptr);
+    PageNavigator(EditorContext& context, DocumentArea& documents, SidePanel& sidePanel,
+        CommandBar& commandBar, NextStepBox& nextStepBox, QObject* parent = nullptr);
 
     Page currentPage() const { return currentPage_; }
     // Whether a panel shows the page.
@@ -32,6 +32,10 @@ public:
     // tool page with `apply` also chooses the tool. With `skipIfCurrent`
     // nothing happens when the page is on show.
     void showPage(Page page, bool skipIfCurrent = false, bool apply = true, bool fromHistory = false);
+    // A page a document window asks for. A help page whose switch is off is
+    // not shown; for the text tool's page after its first point the text
+    // tool's placed page stands in.
+    void showRequested(Page page);
     // Shows the page 100 ms later, as commands that end on another page do;
     // the help page of a tool's keys stands for the tool's page.
     void showLater(Page page);
