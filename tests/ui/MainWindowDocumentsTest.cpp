@@ -102,7 +102,7 @@ TEST_F(MainWindowFixture, DocumentCommandsFollowTheOpenWindows)
 TEST_F(MainWindowFixture, EntriesWithoutACommandAreDisabled)
 {
     for (const char* name : { "print", "printPreview", "exportExact", "undo", "redo", "cut", "copy", "paste",
-             "joinItems", "splitGroup", "speed", "customizeShadows", "insertPicture", "insertLine", "insertRectangle" }) {
+             "joinItems", "splitGroup", "speed", "customizeShadows", "insertPicture" }) {
         SCOPED_TRACE(name);
         ASSERT_NE(window->action(name), nullptr);
         EXPECT_FALSE(window->action(name)->isEnabled());
