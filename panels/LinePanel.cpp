@@ -64,6 +64,7 @@ LinePanel::LinePanel(Page page, Preferences& preferences, PanelMemory& memory, Q
     });
     connect(surface_, &PropertyList::chosen, this,
         [this, &p](int index) { p.lineSurface = surface_->valueAt(index).toInt(); });
+    // Lines have no shadow setting of their own: they share the shapes'.
     connect(shadow_, &PropertyList::chosen, this,
         [this, &p](int index) { p.shapeShadow = unpackShadow(shadow_->valueAt(index).toInt()); });
 }

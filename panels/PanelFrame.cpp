@@ -47,6 +47,13 @@ PanelFrame::PanelFrame(Page page, const QString& title, const QString& firstTab,
     connect(tabs_, &QTabWidget::currentChanged, this, [&rememberedTab](int index) { rememberedTab = index; });
 }
 
+// The tabs are taken apart after this frame's own part is gone; the tab they
+// fall back to on the way must not become the remembered one.
+PanelFrame::~PanelFrame()
+{
+    tabs_->disconnect(this);
+}
+
 PropertyList* PanelFrame::addRow(int tab, const QString& label, const QString& name)
 {
     auto* row = new QWidget(tabs_->widget(tab));

@@ -20,6 +20,7 @@ class PanelFrame : public QFrame {
 public:
     PanelFrame(Page page, const QString& title, const QString& firstTab, const QString& secondTab,
         int& rememberedTab, QWidget* parent = nullptr);
+    ~PanelFrame() override;
 
     Page page() const { return page_; }
     QLabel* title() const { return title_; }

@@ -292,3 +292,25 @@ TEST_F(ToolPagesFixture, CharacterSetIsRememberedPerFamily)
     EXPECT_EQ(list("charSet")->currentText(), "Western");
     EXPECT_EQ(preferences().textCharSet, 1);
 }
+
+// The line and shape panels share the tab they showed last; the text panel
+// keeps its own.
+TEST_F(ToolPagesFixture, PanelsOpenOnTheTabTheyShowedLast)
+{
+    show(Page::LineTool);
+    frameAs<PanelFrame>()->tabs()->setCurrentIndex(1);
+    show(Page::TextTool);
+    EXPECT_EQ(frameAs<PanelFrame>()->tabs()->currentIndex(), 0);
+    show(Page::StarTool);
+    EXPECT_EQ(frameAs<PanelFrame>()->tabs()->currentIndex(), 1);
+    frameAs<PanelFrame>()->tabs()->setCurrentIndex(0);
+    show(Page::Select);
+    QTest::qWait(10); // the replaced frame is freed
+    show(Page::LineTool);
+    EXPECT_EQ(frameAs<PanelFrame>()->tabs()->currentIndex(), 0);
+    frameAs<PanelFrame>()->tabs()->setCurrentIndex(1);
+    show(Page::Select);
+    QTest::qWait(10);
+    show(Page::LineTool);
+    EXPECT_EQ(frameAs<PanelFrame>()->tabs()->currentIndex(), 1);
+}
