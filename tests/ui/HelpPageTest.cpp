@@ -1,6 +1,5 @@
 #include "ToolPagesFixture.h"
 
-#include "settings/SettingsFixture.h"
 #include "shell/NextStepBox.h"
 
 #include <QCheckBox>
@@ -119,12 +118,7 @@ TEST_F(ToolPagesFixture, DontShowAgainSwitchesThePageOff)
     QTest::qWait(150);
     EXPECT_EQ(window->pages().currentPage(), Page::CircleTool);
 
-    TempConfig config;
-    SettingsStore store(config.path());
-    ASSERT_TRUE(saveSettings(preferences(), store));
-    Preferences reloaded(ScreenMetrics { 96, 96 });
-    SettingsStore again(config.path());
-    ASSERT_TRUE(loadSettings(reloaded, again));
+    const Preferences reloaded = savedAndLoaded();
     EXPECT_FALSE(reloaded.helpPageOn(helpSwitchOf(made)));
     EXPECT_TRUE(reloaded.helpPageOn(helpSwitchOf(static_cast<Page>(1051))));
 }

@@ -6,6 +6,7 @@
 #include "panels/HintBox.h"
 #include "panels/PanelFrame.h"
 #include "panels/PropertyList.h"
+#include "settings/SettingsFixture.h"
 #include "shell/SidePanel.h"
 
 #include <QAbstractItemView>
@@ -43,6 +44,19 @@ protected:
         const QPoint at = view->visualRect(view->model()->index(index, 0)).center();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         QTRY_VERIFY(!view->isVisible());
+    }
+
+    // The preferences written to a settings file and read back, as the
+    // next run of the program sees them.
+    Preferences savedAndLoaded()
+    {
+        TempConfig config;
+        SettingsStore store(config.path());
+        EXPECT_TRUE(saveSettings(preferences(), store));
+        Preferences reloaded(ScreenMetrics { 96, 96 });
+        SettingsStore again(config.path());
+        EXPECT_TRUE(loadSettings(reloaded, again));
+        return reloaded;
     }
 
     QStringList captions(const PropertyList* list) const

@@ -6,7 +6,6 @@
 #include "panels/TextPanel.h"
 #include "panels/ToolPalette.h"
 #include "panels/ToolPaletteEntry.h"
-#include "settings/SettingsFixture.h"
 #include "shell/CommandBar.h"
 #include "shell/CommandButton.h"
 #include "shell/NextStepBox.h"
@@ -287,12 +286,7 @@ TEST_P(ToolRowTest, AChoiceBecomesTheToolDefaultAndIsSaved)
     choose(row, QString::fromLatin1(c.entry));
     c.check(preferences());
 
-    TempConfig config;
-    SettingsStore store(config.path());
-    ASSERT_TRUE(saveSettings(preferences(), store));
-    Preferences reloaded(ScreenMetrics { 96, 96 });
-    SettingsStore again(config.path());
-    ASSERT_TRUE(loadSettings(reloaded, again));
+    const Preferences reloaded = savedAndLoaded();
     c.check(reloaded);
 
     // The page opened again shows the new default.
