@@ -1,4 +1,5 @@
 #include "app/cli/CliSupport.h"
+#include "app/cli/CommandLine.h"
 #include "app/cli/InfoCommand.h"
 #include "app/cli/RenderCommand.h"
 #include "base/ScreenMetrics.h"
@@ -11,6 +12,7 @@
 #include "shell/EditorApp.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -18,47 +20,34 @@
 
 namespace {
 
-using WindowlessMode = int (*)(const QStringList& args, const EditorContext& context);
-
-void reportBadDpi() { std::fputs("tavelle: --dpi needs a positive number\n", stderr); }
+using WindowlessMode = int (*)(const CommandLine& line, const EditorContext& context);
 
 // Modes that need no window run before any window system is touched, so they
 // also work on machines without a display.
-int runWindowless(int argc, char** argv, WindowlessMode mode)
+int runWindowless(int argc, char** argv, const CommandLine& line, WindowlessMode mode)
 {
     const auto app = startCliApplication(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    ScreenMetrics screen;
-    if (!screenFromOptions(args, screen)) {
-        reportBadDpi();
-        return 2;
-    }
     // Nobody is there to answer: questions are declined and file dialogs cancelled.
     FixedAnswerPrompt prompt(UserPrompt::Answer::No);
     FileDialogsScripted noDialogs;
-    const EditorContext context(screen, { &prompt, &noDialogs });
-    return mode(args, context);
+    const EditorContext context(screenMetricsFor(line.dpi), { &prompt, &noDialogs });
+    return mode(line, context);
 }
 
-int runWithWindows(int argc, char** argv)
+int runWithWindows(int argc, char** argv, const CommandLine& line)
 {
     startEditorClock();
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    const EditorOptions options = parseEditorOptions(args);
+    EditorOptions options;
+    if (!line.openFile.isEmpty())
+        options.openFile = QFileInfo(line.openFile).absoluteFilePath();
+    options.timing = { line.timing, line.timingZoomPercent };
     if (!options.openFile.isEmpty() && handToRunningEditor(argc, argv, options.openFile))
         return 0;
 
     QApplication app(argc, argv);
     setUpEditorApplication();
-    ScreenMetrics screen;
-    if (!screenFromOptions(args, screen)) {
-        reportBadDpi();
-        return 2;
-    }
     PlatformDialogs dialogs;
-    EditorContext context(screen, dialogs.services());
+    EditorContext context(screenMetricsFor(line.dpi), dialogs.services());
     context.loadSettings(std::make_unique<SettingsStore>());
     context.setFileTypeRegistration(makeDesktopRegistration());
     // A timing run, or a run started for a machine rather than a person
@@ -72,12 +61,19 @@ int runWithWindows(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--info")
-            return runWindowless(argc, argv, runInfoCommand);
-        if (arg == "--render")
-            return runWindowless(argc, argv, runRenderCommand);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLineResult parsed = parseCommandLine(arguments);
+    if (!parsed.line) {
+        std::fprintf(stderr, "tavelle: %s\n%s", qPrintable(parsed.error), qPrintable(commandLineUsage()));
+        return 2;
     }
-    return runWithWindows(argc, argv);
+    const CommandLine& line = *parsed.line;
+    switch (line.mode) {
+    case CommandLine::Mode::Info: return runWindowless(argc, argv, line, runInfoCommand);
+    case CommandLine::Mode::Render: return runWindowless(argc, argv, line, runRenderCommand);
+    case CommandLine::Mode::Editor: break;
+    }
+    return runWithWindows(argc, argv, line);
 }

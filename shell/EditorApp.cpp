@@ -9,23 +9,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimer>
-
-EditorOptions parseEditorOptions(const QStringList& args)
-{
-    EditorOptions options;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const bool hasValue = i + 1 < args.size();
-        if (args[i] == QLatin1String("-open") && hasValue)
-            options.openFile = QFileInfo(args[++i]).absoluteFilePath();
-        else if (args[i] == QLatin1String("--timing"))
-            options.timing.enabled = true;
-        else if (args[i] == QLatin1String("--timing-zoom") && hasValue)
-            options.timing.zoomPercent = args[++i].toInt();
-    }
-    return options;
-}
 
 bool handToRunningEditor(int argc, char** argv, const QString& file)
 {

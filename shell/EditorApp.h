@@ -3,19 +3,17 @@
 #include "shell/StartupTiming.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
 class DesktopRegistration;
 class EditorContext;
 
-// The editor's own options: -open FILE, --timing and --timing-zoom P.
+// What the command line asks of the editor.
 struct EditorOptions {
     QString openFile; // absolute path, empty for none
     TimingRequest timing;
 };
-EditorOptions parseEditorOptions(const QStringList& args);
 
 // Hands the file to an editor that is already running; true when one took it.
 // Needs no window system, so it works from a shell without a display too;

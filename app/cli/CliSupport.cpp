@@ -5,8 +5,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <cmath>
-
 std::unique_ptr<QGuiApplication> startCliApplication(int& argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
@@ -15,23 +13,11 @@ std::unique_ptr<QGuiApplication> startCliApplication(int& argc, char** argv)
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-QString optionValue(const QStringList& args, const QString& option)
+ScreenMetrics screenMetricsFor(std::optional<double> dpi)
 {
-    const qsizetype at = args.indexOf(option);
-    return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
-}
-
-bool screenFromOptions(const QStringList& args, ScreenMetrics& screen)
-{
-    if (args.contains("--dpi")) {
-        bool ok = false;
-        const double dpi = optionValue(args, "--dpi").toDouble(&ok);
-        if (!ok || !(dpi > 0) || !std::isfinite(dpi))
-            return false;
-        screen = { dpi, dpi };
-        return true;
-    }
+    if (dpi)
+        return { *dpi, *dpi };
     if (const QScreen* primary = QGuiApplication::primaryScreen())
-        screen = { primary->logicalDotsPerInchX(), primary->logicalDotsPerInchY() };
-    return true;
+        return { primary->logicalDotsPerInchX(), primary->logicalDotsPerInchY() };
+    return {};
 }

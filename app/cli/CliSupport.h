@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QStringList>
-
 #include <memory>
+#include <optional>
 
 class QGuiApplication;
 struct ScreenMetrics;
@@ -12,10 +11,7 @@ struct ScreenMetrics;
 // resolution are available without a window.
 std::unique_ptr<QGuiApplication> startCliApplication(int& argc, char** argv);
 
-// The value after `option` in `args`, or an empty string.
-QString optionValue(const QStringList& args, const QString& option);
-
-// The screen item coordinates are measured in: --dpi N when given, else the
-// primary screen's (a Qt application must exist). False when N is not a
-// positive number; `screen` is then left alone.
-bool screenFromOptions(const QStringList& args, ScreenMetrics& screen);
+// The screen item coordinates are measured in, for the editor and the
+// command-line modes alike: `dpi` both ways when given (--dpi), else the
+// primary screen's resolution (a Qt application must exist), else 96 dpi.
+ScreenMetrics screenMetricsFor(std::optional<double> dpi);

@@ -1,6 +1,6 @@
 #include "app/cli/InfoCommand.h"
 
-#include "app/cli/CliSupport.h"
+#include "app/cli/CommandLine.h"
 #include "canvas/EditorContext.h"
 #include "model/DrawingFile.h"
 #include "model/FieldTable.h"
@@ -100,14 +100,10 @@ QJsonDocument drawingToJson(const ItemList& list)
     return QJsonDocument(root);
 }
 
-int runInfoCommand(const QStringList& args, const EditorContext& context)
+int runInfoCommand(const CommandLine& line, const EditorContext& context)
 {
-    const QString path = optionValue(args, "--info");
-    if (path.isEmpty()) {
-        std::fputs("usage: tavelle --info FILE [--dpi N] [--force]\n", stderr);
-        return 2;
-    }
-    CliPrompt prompt(args.contains("--force"));
+    const QString& path = line.file;
+    CliPrompt prompt(line.force);
     ItemList list;
     QString error;
     if (!readDrawing(path, list, context.screen(), prompt, &error)) {
