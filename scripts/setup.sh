@@ -32,5 +32,8 @@ if ((${#missing[@]})); then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 fi
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${TAVELLE_BUILD_TYPE:-RelWithDebInfo}" "$@" >&2
+# TAVELLE_WERROR=ON (as CI sets it) turns compiler warnings into errors.
+options=()
+[[ -z ${TAVELLE_WERROR:-} ]] || options+=("-DTAVELLE_WERROR=$TAVELLE_WERROR")
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${TAVELLE_BUILD_TYPE:-RelWithDebInfo}" "${options[@]}" "$@" >&2
 cmake --build "$build" -j "$(nproc)" --target ${TAVELLE_BUILD_TARGETS:-all} >&2
