@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -216,21 +217,28 @@ TEST_F(DocumentWindowUi, DecliningAFileWithAWrongSignatureLeavesAnUntitledDrawin
 
 TEST_F(DocumentWindowUi, AnUnreadableFileIsReportedWithItsName)
 {
-    const QString path = testpaths::scratchDir() + "/unreadable.tvle";
+    // A folder under a drawing's name cannot be read by anyone, root included;
+    // a file without read permission only stops other users.
+    const QString folder = testpaths::scratchDir() + "/folder.tvle";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString locked = testpaths::scratchDir() + "/unreadable.tvle";
     {
-        QFile f(path);
+        QFile f(locked);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    QFile::setPermissions(path, QFileDevice::Permissions {});
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "this user reads files whatever their permissions (root)";
-    auto w = newWindow();
-    w->initDocument(78, path);
-    ASSERT_EQ(prompt.asked.size(), 1);
-    EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Error);
-    EXPECT_TRUE(prompt.asked[0].text.contains("unreadable.tvle"));
-    EXPECT_TRUE(w->fileName().isEmpty());
+    QFile::setPermissions(locked, QFileDevice::Permissions {});
+    QStringList paths { folder };
+    if (QFile probe(locked); !probe.open(QIODevice::ReadOnly))
+        paths << locked;
+    for (const QString& path : paths) {
+        prompt.asked.clear();
+        auto w = newWindow();
+        w->initDocument(78, path);
+        ASSERT_EQ(prompt.asked.size(), 1) << qPrintable(path);
+        EXPECT_EQ(prompt.asked[0].kind, UserPrompt::Kind::Error);
+        EXPECT_TRUE(prompt.asked[0].text.contains(QFileInfo(path).fileName())) << qPrintable(prompt.asked[0].text);
+        EXPECT_TRUE(w->fileName().isEmpty());
+    }
 }
 
 // The Speed options: setting the same ones again does nothing; turning
