@@ -50,6 +50,13 @@ Mode modeOf(const QStringList& args)
     return Mode::Editor;
 }
 
+// A switch that takes no value.
+bool turnOn(bool& flag)
+{
+    flag = true;
+    return true;
+}
+
 bool readOption(Reader& in, const QString& word, CommandLine& line)
 {
     if (word == QLatin1String("--dpi")) {
@@ -63,10 +70,8 @@ bool readOption(Reader& in, const QString& word, CommandLine& line)
     case Mode::Editor:
         if (word == QLatin1String("-open"))
             return in.value(word, line.openFile);
-        if (word == QLatin1String("--timing")) {
-            line.timing = true;
-            return true;
-        }
+        if (word == QLatin1String("--timing"))
+            return turnOn(line.timing);
         if (word == QLatin1String("--timing-zoom")) {
             double percent = 0;
             if (!in.positive(word, percent))
@@ -78,20 +83,16 @@ bool readOption(Reader& in, const QString& word, CommandLine& line)
     case Mode::Info:
         if (word == QLatin1String("--info"))
             return in.value(word, line.file);
-        if (word == QLatin1String("--force")) {
-            line.force = true;
-            return true;
-        }
+        if (word == QLatin1String("--force"))
+            return turnOn(line.force);
         break;
     case Mode::Render:
         if (word == QLatin1String("--render"))
             return in.value(word, line.file) && in.value(word, line.output);
         if (word == QLatin1String("--zoom"))
             return in.positive(word, line.zoom);
-        if (word == QLatin1String("--flat")) {
-            line.flat = true;
-            return true;
-        }
+        if (word == QLatin1String("--flat"))
+            return turnOn(line.flat);
         break;
     }
     in.error = QStringLiteral("unknown option %1").arg(word);
