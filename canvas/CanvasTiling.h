@@ -2,13 +2,15 @@
 
 #include <cstdint>
 
-// The canvas bitmap never exceeds this many pixels in either direction; a
-// larger canvas is held one 1600-pixel window at a time.
+// A larger canvas than this is held one window of it at a time.
 constexpr int kTileSize = 1600;
 
 // The canvas bitmap's size in one direction for a canvas of `screenSize`
-// zoomed pixels (at least 1 so that a bitmap always exists).
-int canvasBitmapSize(std::int32_t screenSize);
+// zoomed pixels shown in a view `viewSize` pixels long: the whole canvas, or
+// a window of 1600 pixels, or of the view's length when the view is longer,
+// so that a window placed at the view's edge always covers all of the view
+// (at least 1 so that a bitmap always exists).
+int canvasBitmapSize(std::int32_t screenSize, int viewSize = 0);
 
 // One direction of the view, as the tiling sees it.
 struct TileInput {
@@ -20,7 +22,7 @@ struct TileInput {
 };
 
 // The offset of the part of the canvas that the bitmap holds: 0 while the
-// bitmap's far edge lies outside the view, else the next 1600-pixel step
-// after the scroll position, kept inside the canvas and never past the
-// view's near edge.
+// bitmap's far edge lies outside the view, else the next step of the
+// bitmap's size after the scroll position, kept inside the canvas and never
+// past the view's near edge.
 std::int32_t tileOffset(const TileInput& in);

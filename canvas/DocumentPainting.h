@@ -1,11 +1,14 @@
 #pragma once
 
 #include "canvas/SpeedSwitches.h"
+#include "render/PaintRect.h"
 
 #include <cstdint>
+#include <vector>
 
 class Bitmap24;
 struct ItemList;
+struct ItemRecord;
 struct ScreenMetrics;
 
 // The one place where the document window calls the scene painter.
@@ -16,6 +19,14 @@ namespace documentpainting {
 // window's Speed switches leave out what they turn off.
 void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
     std::int32_t tileY, bool openingPass, const SpeedSwitches& speed = {});
+// Repaints the part of the bitmap where the given records are or were
+// drawn (hidden ones included): the items there are painted again in
+// stacking order. Returns the bitmap rectangle that changed, empty when none.
+PaintRect repaintRecords(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
+    std::int32_t tileY, const std::vector<ItemRecord*>& records);
+// The same for a rectangle of item coordinates (edges included).
+PaintRect repaintUnits(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
+    std::int32_t tileY, PaintRect units);
 // Recomputes the item boxes that repaints rely on, after a drawing was loaded.
 void refreshGeometry(ItemList& items, const ScreenMetrics& screen);
 // Puts back and frees the selection-mark snapshots.

@@ -14,8 +14,14 @@ namespace {
 
 constexpr int kBrochure = 10;
 
-bool hasMargins(int type) { return type == 1 || (type >= 6 && type <= kBrochure); }
-bool isCardType(int type) { return (type >= 2 && type <= 5) || type == 11; }
+bool hasMargins(int type)
+{
+    return type == 1 || (type >= 6 && type <= kBrochure);
+}
+bool isCardType(int type)
+{
+    return (type >= 2 && type <= 5) || type == 11;
+}
 
 // Lengths in the drawing's units to canvas units and on to device pixels.
 struct GuideMap {
@@ -46,7 +52,8 @@ void drawMargins(DrawSurface& s, const GuideMap& m)
 {
     const HeaderBody& h = m.h;
     const QPoint tl = m.device(m.unitX(h.leftMargin), m.unitY(h.topMargin));
-    const QPoint br = m.device(m.unitX(h.paperWidth - h.rightMargin), m.unitY(h.paperHeight - h.bottomMargin));
+    const QPoint br
+        = m.device(m.unitX(h.paperWidth - h.rightMargin), m.unitY(h.paperHeight - h.bottomMargin));
     s.setPen(guidePen(true));
     if (tl.y() > 0)
         line(s, tl, QPoint(br.x(), tl.y()));
@@ -125,10 +132,14 @@ void drawPageGuides(const PaintTarget& target, const HeaderBody& header)
 PaintRect paintCanvasBackground(CanvasView& view, PaintRect deviceRect)
 {
     PaintRect r = deviceRect.normalised();
-    r.left = std::clamp(r.left, 0, kCanvasBitmapLimit);
-    r.top = std::clamp(r.top, 0, kCanvasBitmapLimit);
-    r.right = std::clamp(r.right, 0, kCanvasBitmapLimit);
-    r.bottom = std::clamp(r.bottom, 0, kCanvasBitmapLimit);
+    // The bitmap's own size, not the usual tile size: a view longer than a
+    // tile has a longer bitmap, and all of it must be erased.
+    const int width = view.bitmap ? view.bitmap->width() : kCanvasBitmapLimit;
+    const int height = view.bitmap ? view.bitmap->height() : kCanvasBitmapLimit;
+    r.left = std::clamp(r.left, 0, width);
+    r.top = std::clamp(r.top, 0, height);
+    r.right = std::clamp(r.right, 0, width);
+    r.bottom = std::clamp(r.bottom, 0, height);
     if (!view.bitmap || view.bitmap->isNull() || r.left >= r.right || r.top >= r.bottom)
         return r;
     DrawSurface surface(*view.bitmap);
@@ -137,7 +148,8 @@ PaintRect paintCanvasBackground(CanvasView& view, PaintRect deviceRect)
     const ItemRecord* header = view.items ? findHeader(*view.items) : nullptr;
     if (header) {
         surface.setClipRect(area);
-        drawPageGuides(PaintTarget::screen(surface, view.items, view.screenMetrics, header->header.zoom, view.tileX, view.tileY),
+        drawPageGuides(PaintTarget::screen(surface, view.items, view.screenMetrics, header->header.zoom,
+                           view.tileX, view.tileY),
             header->header);
     }
     return r;

@@ -1,11 +1,12 @@
 #include "render/LineStyle.h"
 
+#include "base/Rounding.h"
+#include "base/ScreenMetrics.h"
 #include "model/ItemBody.h"
 #include "model/ItemKinds.h"
 #include "model/ItemList.h"
 #include "model/ItemRecord.h"
-#include "base/Rounding.h"
-#include "base/ScreenMetrics.h"
+#include "model/PatternDefinitions.h"
 #include "render/Geometry.h"
 
 #include <algorithm>
@@ -43,8 +44,8 @@ DashList builtInDashes(int pattern, int u)
 // the line solid so that drawing always ends.
 DashList definedDashes(const ItemRecord& definition, double zoom, const ScreenMetrics& screen)
 {
-    const int n = std::clamp(readAt<std::int32_t>(&definition.body, overlay::kPatternCount), 0,
-        overlay::kPatternMaxLengths);
+    const int n = std::clamp(
+        readAt<std::int32_t>(&definition.body, overlay::kPatternCount), 0, overlay::kPatternMaxLengths);
     DashList list;
     list.count = n;
     std::int64_t total = 0;
@@ -59,7 +60,10 @@ DashList definedDashes(const ItemRecord& definition, double zoom, const ScreenMe
     return total > 0 ? list : DashList {};
 }
 
-bool nearAngle(double t, double target) { return std::fabs(t - target) < 0.0001; }
+bool nearAngle(double t, double target)
+{
+    return std::fabs(t - target) < 0.0001;
+}
 
 } // namespace
 
@@ -68,15 +72,8 @@ int weightToPixels(double zoom, double weightMm, const ScreenMetrics& screen)
     return std::max(roundEven(zoom), roundEven(zoom * weightMm * screen.pixelsPerMmY()));
 }
 
-const ItemRecord* findPatternDefinition(const ItemList& drawing, std::int32_t pattern)
-{
-    for (const ItemRecord& r : drawing)
-        if (r.body.recordClass == kinds::kClassPattern && r.body.kind == pattern)
-            return &r;
-    return nullptr;
-}
-
-DashList buildDashList(const ItemRecord& line, const ItemList& drawing, double zoom, const ScreenMetrics& screen)
+DashList buildDashList(
+    const ItemRecord& line, const ItemList& drawing, double zoom, const ScreenMetrics& screen)
 {
     const std::int32_t pattern = line.body.pattern;
     return buildDashList(line, pattern > 0 ? nullptr : findPatternDefinition(drawing, pattern), zoom, screen);
@@ -110,9 +107,8 @@ std::array<QPoint, 4> dashRectangle(QPoint c, QPoint d, double t, int width)
     }
     const double lx = std::cos(t + pi / 2) * width / 2;
     const double ly = -std::sin(t + pi / 2) * width / 2;
-    auto at = [](QPoint p, double dx, double dy) {
-        return QPoint(roundEven(p.x() + dx), roundEven(p.y() + dy));
-    };
+    auto at
+        = [](QPoint p, double dx, double dy) { return QPoint(roundEven(p.x() + dx), roundEven(p.y() + dy)); };
     return { at(c, lx, ly), at(d, lx, ly), at(d, -lx, -ly), at(c, -lx, -ly) };
 }
 

@@ -21,13 +21,10 @@ struct DashList {
 // thinner than round(zoom) pixels.
 int weightToPixels(double zoom, double weightMm, const ScreenMetrics& screen);
 
-// The pattern-definition record (class 3) whose kind is the pattern id, first
-// from the head of the list; null when there is none.
-const ItemRecord* findPatternDefinition(const ItemList& drawing, std::int32_t pattern);
-
 // The dash list of a line at a zoom: the built-in pattern scaled with the
 // line's width, or the drawing's definition of a user pattern.
-DashList buildDashList(const ItemRecord& line, const ItemList& drawing, double zoom, const ScreenMetrics& screen);
+DashList buildDashList(
+    const ItemRecord& line, const ItemList& drawing, double zoom, const ScreenMetrics& screen);
 // The same with the definition already looked up (null: built-in or solid).
 DashList buildDashList(
     const ItemRecord& line, const ItemRecord* definition, double zoom, const ScreenMetrics& screen);
@@ -47,14 +44,15 @@ class DashShading {
 public:
     virtual ~DashShading() = default;
     virtual void drawDash(DrawSurface& surface, const std::array<QPoint, 4>& corners, const ItemRecord& line,
-        int width, int outlineWidth, bool hollow) = 0;
+        int width, int outlineWidth, bool hollow)
+        = 0;
 };
 
 // Draws a line item from s to e (device pixels) at a zoom: solid, dashed or
 // hollow, ends square. With shading set, dashes 4 or more pixels wide of a
 // line with a surface are drawn by it.
-void drawLine(DrawSurface& surface, const ItemRecord& line, QPoint s, QPoint e, const DashList& dashes, double zoom,
-    const ScreenMetrics& screen, DashShading* shading = nullptr);
+void drawLine(DrawSurface& surface, const ItemRecord& line, QPoint s, QPoint e, const DashList& dashes,
+    double zoom, const ScreenMetrics& screen, DashShading* shading = nullptr);
 
 // Moves p onto the line through a at direction degrees (nothing when negative):
 // the coordinate along the direction's dominant axis is kept.

@@ -1,9 +1,10 @@
 #include "render/ScenePainter.h"
 
+#include "base/Rounding.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "base/Rounding.h"
+#include "model/PatternDefinitions.h"
 #include "platform/Bitmap24.h"
 #include "platform/DrawSurface.h"
 #include "render/CanvasBackground.h"
@@ -103,8 +104,8 @@ void paintShape(const PaintTarget& target, const ItemRecord& shape)
 
 PaintTarget screenTarget(CanvasView& view, DrawSurface& surface, bool quick)
 {
-    PaintTarget t = PaintTarget::screen(
-        surface, view.items, view.screenMetrics, view.items ? zoomOf(*view.items) : 1.0, view.tileX, view.tileY);
+    PaintTarget t = PaintTarget::screen(surface, view.items, view.screenMetrics,
+        view.items ? zoomOf(*view.items) : 1.0, view.tileX, view.tileY);
     t.quick = quick;
     t.openingPass = view.openingPass;
     t.drawShadows = !quick && !view.openingPass && view.showShadows;
@@ -114,7 +115,10 @@ PaintTarget screenTarget(CanvasView& view, DrawSurface& surface, bool quick)
     return t;
 }
 
-double viewZoom(const CanvasView& view) { return view.items ? zoomOf(*view.items) : 1.0; }
+double viewZoom(const CanvasView& view)
+{
+    return view.items ? zoomOf(*view.items) : 1.0;
+}
 
 PaintRect deviceImage(const CanvasView& view, const PaintRect& unit)
 {
@@ -206,7 +210,8 @@ void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList
     if (bitmap.isNull())
         return;
     DrawSurface surface(bitmap);
-    paintItemOn(PaintTarget::bitmap(surface, &items, screen, scaleX, scaleY, pixelOriginX, pixelOriginY), item);
+    paintItemOn(
+        PaintTarget::bitmap(surface, &items, screen, scaleX, scaleY, pixelOriginX, pixelOriginY), item);
 }
 
 PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode)

@@ -4,6 +4,7 @@
 #include "canvas/EditorContext.h"
 #include "canvas/FileCommands.h"
 #include "canvas/widgets/DocumentWindow.h"
+#include "model/History.h"
 #include "model/ItemBody.h"
 #include "model/ItemList.h"
 #include "panels/ToolPalette.h"
@@ -14,6 +15,7 @@
 #include "shell/DocumentArea.h"
 #include "shell/FirstRunPage.h"
 #include "shell/FirstTimeSetup.h"
+#include "shell/KeyWatcher.h"
 #include "shell/NextStepBox.h"
 #include "shell/PageNavigator.h"
 #include "shell/RecentFilesMenu.h"
@@ -63,6 +65,8 @@ MainWindow::MainWindow(EditorContext& context, QWidget* parent)
     wizardWindow_ = new WizardWindow(this);
     buildMenus();
     createTimers();
+    keyWatcher_ = new KeyWatcher(
+        this, [this] { return activeDocument(); }, this);
     startUp();
 }
 
@@ -148,6 +152,7 @@ void MainWindow::startUp()
 {
     setDocumentCommandsEnabled(false);
     pages_->refreshSelectionCommands();
+    updateUndoRedoButtons();
     refreshGridState();
     pages_->showPage(Page::Select);
     // A new drawing opens half a second after the window shows; at the first
@@ -217,6 +222,20 @@ void MainWindow::connectDocument(DocumentWindow* docWindow)
             refreshGridState();
     });
     connect(docWindow, &DocumentWindow::toolPageRequested, pages_, &PageNavigator::showRequested);
+    connect(docWindow, &DocumentWindow::pageRequested, pages_, [this, docWindow](Page page) {
+        if (docWindow == activeDocument())
+            pages_->showRequested(page);
+    });
+    connect(docWindow, &DocumentWindow::historyChanged, this, [this, docWindow] {
+        if (docWindow == activeDocument())
+            updateUndoRedoButtons();
+    });
+    connect(docWindow, &DocumentWindow::selectionChanged, this, [this, docWindow] {
+        if (docWindow == activeDocument()) {
+            pages_->refreshSelectionCommands();
+            updateUndoRedoButtons();
+        }
+    });
     connect(docWindow, &DocumentWindow::activated, this,
         [this, docWindow] { windowMenu_->check(docWindow->windowId()); });
 }
@@ -225,6 +244,7 @@ void MainWindow::documentActivated(DocumentWindow* docWindow)
 {
     windowMenu_->check(docWindow->windowId());
     refreshGridState();
+    updateUndoRedoButtons();
 }
 
 void MainWindow::documentDestroyed(std::int32_t windowId)
@@ -244,6 +264,7 @@ void MainWindow::afterDocumentClosed()
     pages_->showPage(Page::Select);
     refreshGridState();
     setDocumentCommandsEnabled(false);
+    updateUndoRedoButtons();
 }
 
 // The Grid, Anchors and Snap checks and the Gridlines and Snap buttons follow
@@ -290,6 +311,19 @@ void MainWindow::commandButtonClicked(UpperButton button)
             pages_->showPage(Page::Select);
         }
         break;
+    case B::Undo:
+    case B::Redo:
+        if (docWindow) {
+            button == B::Undo ? docWindow->undo() : docWindow->redo();
+            pages_->showPage(Page::Select);
+        }
+        break;
+    case B::Erase:
+        if (docWindow) {
+            docWindow->eraseSelection();
+            pages_->showLater(Page::Select);
+        }
+        break;
     case B::ZoomOut:
         zoom_->zoomOut();
         break;
@@ -302,6 +336,18 @@ void MainWindow::commandButtonClicked(UpperButton button)
             pages_->showPage(tool->page);
         break;
     }
+}
+
+void MainWindow::updateUndoRedoButtons()
+{
+    const DocumentWindow* docWindow = activeDocument();
+    const HistoryAvailability a
+        = docWindow ? historyAvailability(docWindow->items()) : HistoryAvailability {};
+    action(QStringLiteral("undo"))->setEnabled(a.canUndo);
+    action(QStringLiteral("redo"))->setEnabled(a.canRedo);
+    commandBar_->setButtonEnabled(UpperButton::Undo, a.canUndo);
+    commandBar_->setButtonEnabled(UpperButton::Redo, a.canRedo);
+    action(QStringLiteral("cut"))->setEnabled(docWindow && firstSelected(docWindow->items()));
 }
 
 void MainWindow::executeOpenMacro(const QString& macro)

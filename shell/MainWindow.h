@@ -13,6 +13,7 @@ class CommandBar;
 class DocumentArea;
 class DocumentWindow;
 class EditorContext;
+class KeyWatcher;
 class NextStepBox;
 class PageNavigator;
 class QMenu;
@@ -83,7 +84,8 @@ private:
     void buildToolsMenu();
     void buildCustomizeMenu();
     void buildHelpMenu();
-    QAction* addEntry(QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});
+    QAction* addEntry(
+        QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});
     QAction* addUnavailableEntry(
         QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});
     void setDocumentCommandsEnabled(bool enabled);
@@ -97,6 +99,9 @@ private:
     void afterDocumentClosed();
     void refreshGridState();
     void commandButtonClicked(UpperButton button);
+    // Undo and Redo (menu entries and buttons) as the active drawing allows,
+    // and Cut while it has a selection.
+    void updateUndoRedoButtons();
 
     EditorContext& context_;
     DocumentArea* documentArea_ = nullptr;
@@ -108,6 +113,7 @@ private:
     RecentFilesMenu* recentFiles_ = nullptr;
     WindowMenu* windowMenu_ = nullptr;
     WizardWindow* wizardWindow_ = nullptr;
+    KeyWatcher* keyWatcher_ = nullptr;
 
     QMenu* helpMenu_ = nullptr;
     std::vector<QAction*> documentCommands_;

@@ -19,7 +19,10 @@ namespace {
 // nothing looks usable that does nothing.
 const char* const kUnavailableTip = "Not available in this version yet";
 
-QKeySequence ctrl(int key) { return QKeySequence(Qt::CTRL | key); }
+QKeySequence ctrl(int key)
+{
+    return QKeySequence(Qt::CTRL | key);
+}
 
 } // namespace
 
@@ -49,7 +52,8 @@ void MainWindow::buildMenus()
     buildHelpMenu();
 }
 
-QAction* MainWindow::addEntry(QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys)
+QAction* MainWindow::addEntry(
+    QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys)
 {
     QAction* entry = menu->addAction(caption);
     entry->setObjectName(name);
@@ -57,8 +61,8 @@ QAction* MainWindow::addEntry(QMenu* menu, const QString& name, const QString& c
     return entry;
 }
 
-QAction* MainWindow::addUnavailableEntry(QMenu* menu, const QString& name, const QString& caption,
-    const QList<QKeySequence>& keys)
+QAction* MainWindow::addUnavailableEntry(
+    QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys)
 {
     QAction* entry = addEntry(menu, name, caption, keys);
     entry->setEnabled(false);
@@ -74,7 +78,8 @@ QAction* MainWindow::action(const QString& name) const
 void MainWindow::buildFileMenu()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    connect(addEntry(file, "fileNew", tr("&New"), { ctrl(Qt::Key_N) }), &QAction::triggered, this, &MainWindow::fileNew);
+    connect(addEntry(file, "fileNew", tr("&New"), { ctrl(Qt::Key_N) }), &QAction::triggered, this,
+        &MainWindow::fileNew);
     connect(addEntry(file, "fileOpen", tr("&Open..."), { ctrl(Qt::Key_O) }), &QAction::triggered, this,
         &MainWindow::fileOpen);
 
@@ -120,8 +125,8 @@ void MainWindow::buildInsertMenu()
     for (const ToolInfo& tool : toolTable()) {
         if (!tool.insertEntry)
             continue;
-        QAction* entry = addEntry(insert, QStringLiteral("insert%1").arg(QString::fromLatin1(tool.name)),
-            tr(tool.insertEntry));
+        QAction* entry = addEntry(
+            insert, QStringLiteral("insert%1").arg(QString::fromLatin1(tool.name)), tr(tool.insertEntry));
         const Page page = tool.page;
         connect(entry, &QAction::triggered, this, [this, page] { pages_->showLater(page); });
         entry->setEnabled(pages_->pageAvailable(page));
@@ -133,14 +138,33 @@ void MainWindow::buildInsertMenu()
 void MainWindow::buildEditMenu()
 {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    addUnavailableEntry(edit, "undo", tr("&Undo"), { ctrl(Qt::Key_Z) });
-    addUnavailableEntry(edit, "redo", tr("&Redo"),
-        { QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z), ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
-    addUnavailableEntry(edit, "clearUndo", tr("&Clear Undo and Redo"));
+    QAction* undo = addEntry(edit, "undo", tr("&Undo"), { ctrl(Qt::Key_Z) });
+    QAction* redo = addEntry(edit, "redo", tr("&Redo"),
+        { QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z), ctrl(Qt::Key_Y),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
+    QAction* clearUndo = addEntry(edit, "clearUndo", tr("&Clear Undo and Redo"));
     edit->addSeparator();
-    addUnavailableEntry(edit, "cut", tr("Cu&t"), { ctrl(Qt::Key_Delete), ctrl(Qt::Key_X) });
+    // Cut erases the selection; it puts nothing on the clipboard.
+    QAction* cut = addEntry(edit, "cut", tr("Cu&t"), { ctrl(Qt::Key_Delete), ctrl(Qt::Key_X) });
+    const auto onDocument = [this](void (DocumentWindow::*command)()) {
+        return [this, command] {
+            if (DocumentWindow* docWindow = activeDocument())
+                (docWindow->*command)();
+        };
+    };
+    connect(undo, &QAction::triggered, this, onDocument(&DocumentWindow::undo));
+    connect(redo, &QAction::triggered, this, onDocument(&DocumentWindow::redo));
+    connect(clearUndo, &QAction::triggered, this, onDocument(&DocumentWindow::clearUndoHistory));
+    connect(cut, &QAction::triggered, this, [this] {
+        if (DocumentWindow* docWindow = activeDocument())
+            docWindow->eraseSelection();
+    });
+    for (QAction* entry : { undo, redo, cut })
+        entry->setEnabled(false);
+    documentCommands_.push_back(clearUndo);
     addUnavailableEntry(edit, "copy", tr("&Copy"), { ctrl(Qt::Key_Insert), ctrl(Qt::Key_C) });
-    addUnavailableEntry(edit, "paste", tr("&Paste"), { QKeySequence(Qt::SHIFT | Qt::Key_Insert), ctrl(Qt::Key_V) });
+    addUnavailableEntry(
+        edit, "paste", tr("&Paste"), { QKeySequence(Qt::SHIFT | Qt::Key_Insert), ctrl(Qt::Key_V) });
     edit->addSeparator();
     addUnavailableEntry(edit, "joinItems", tr("&Join Items"));
     addUnavailableEntry(edit, "splitGroup", tr("&Split Group"));
@@ -153,7 +177,8 @@ void MainWindow::buildToolsMenu()
     grid->menuAction()->setEnabled(false);
     auto* gridGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
-        QAction* entry = addUnavailableEntry(grid, QStringLiteral("grid%1").arg(gridGroup->actions().size()), tr(caption));
+        QAction* entry = addUnavailableEntry(
+            grid, QStringLiteral("grid%1").arg(gridGroup->actions().size()), tr(caption));
         entry->setCheckable(true);
         gridGroup->addAction(entry);
     }
@@ -169,7 +194,8 @@ void MainWindow::buildToolsMenu()
     anchors->menuAction()->setEnabled(false);
     auto* anchorGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
-        QAction* entry = addUnavailableEntry(anchors, QStringLiteral("anchors%1").arg(anchorGroup->actions().size()), tr(caption));
+        QAction* entry = addUnavailableEntry(
+            anchors, QStringLiteral("anchors%1").arg(anchorGroup->actions().size()), tr(caption));
         entry->setCheckable(true);
         anchorGroup->addAction(entry);
     }
@@ -179,7 +205,8 @@ void MainWindow::buildToolsMenu()
     snap->menuAction()->setEnabled(false);
     auto* snapGroup = new QActionGroup(this);
     for (const char* caption : { "&None", "&Horizontal", "&Vertical", "&Both" }) {
-        QAction* entry = addUnavailableEntry(snap, QStringLiteral("snap%1").arg(snapGroup->actions().size()), tr(caption));
+        QAction* entry = addUnavailableEntry(
+            snap, QStringLiteral("snap%1").arg(snapGroup->actions().size()), tr(caption));
         entry->setCheckable(true);
         snapGroup->addAction(entry);
     }

@@ -17,9 +17,10 @@ using B = UpperButton;
 
 constexpr int kPendingPageMs = 100;
 
-// Buttons whose commands are not there: disabled from the start.
-constexpr UpperButton kUnavailableButtons[] = { B::Export, B::Print, B::Undo, B::Redo, B::ToBack, B::ToFront,
-    B::Erase, B::Paste, B::Copy, B::Gridlines, B::Snap, B::InsertPicture, B::JoinItems, B::SplitGroup };
+// Buttons whose commands are not there: disabled from the start. Undo and
+// Redo follow the active drawing's history (the main window sets them).
+constexpr UpperButton kUnavailableButtons[] = { B::Export, B::Print, B::ToBack, B::ToFront, B::Paste, B::Copy,
+    B::Gridlines, B::Snap, B::InsertPicture, B::JoinItems, B::SplitGroup };
 
 // The page the pending-page timer shows for `page`: the keys help pages of
 // the multi-point tools stand for their tools' pages.
@@ -63,7 +64,7 @@ void PageNavigator::showPage(Page page, bool skipIfCurrent, bool apply, bool fro
 {
     if (skipIfCurrent && page == currentPage_)
         return;
-    if (!sidePanel_.show(page))
+    if (!sidePanel_.show(page) && !isToolPage(page))
         return;
     if (isHelpPage(page) && !isHelpPage(currentPage_))
         previousPage_ = currentPage_;

@@ -1,19 +1,20 @@
 #include "canvas/widgets/DocumentWindow.h"
 
-#include "canvas/widgets/CanvasImage.h"
-#include "canvas/widgets/DragHint.h"
-#include "canvas/FileCommands.h"
-#include "canvas/GridlineSetup.h"
-#include "canvas/ProgressiveEffects.h"
-#include "canvas/widgets/RulerWidget.h"
+#include "base/UserPrompt.h"
 #include "canvas/DocumentPainting.h"
 #include "canvas/DocumentSettings.h"
 #include "canvas/EditorContext.h"
+#include "canvas/FileCommands.h"
+#include "canvas/GridlineSetup.h"
+#include "canvas/ProgressiveEffects.h"
+#include "canvas/widgets/CanvasImage.h"
+#include "canvas/widgets/DragHint.h"
+#include "canvas/widgets/RulerWidget.h"
 #include "model/DrawingFile.h"
 #include "model/DrawingHeader.h"
+#include "model/History.h"
 #include "model/ItemKinds.h"
 #include "model/ItemRecord.h"
-#include "base/UserPrompt.h"
 #include "platform/Bitmap24.h"
 #include "render/ViewTransform.h"
 
@@ -68,11 +69,11 @@ DocumentWindow::DocumentWindow(EditorContext& context, QWidget* parent)
 {
     busy_ = true;
     initialised_ = false;
-    editMode_ = carriesOver(context.currentTool()) ? context.currentTool() : EditMode::Select;
     setObjectName(QStringLiteral("DocumentWindow"));
     setMinimumSize(120, 90);
     createControls();
     createTimers();
+    setEditMode(carriesOver(context.currentTool()) ? context.currentTool() : EditMode::Select);
 }
 
 DocumentWindow::~DocumentWindow()
@@ -84,13 +85,15 @@ DocumentWindow::~DocumentWindow()
 
 void DocumentWindow::createTimers()
 {
-    const std::pair<QTimer*, int> timers[] = { { &toolPanelTimer_, 200 }, { &effectsTimer_, 100 } };
+    const std::pair<QTimer*, int> timers[]
+        = { { &toolPanelTimer_, 200 }, { &effectsTimer_, 100 }, { &holdTimer_, 200 } };
     for (const auto& [timer, interval] : timers) {
         timer->setSingleShot(true);
         timer->setInterval(interval);
     }
     connect(&toolPanelTimer_, &QTimer::timeout, this, &DocumentWindow::showToolPanel);
     connect(&effectsTimer_, &QTimer::timeout, this, &DocumentWindow::startEffectsPass);
+    connect(&holdTimer_, &QTimer::timeout, this, &DocumentWindow::holdTimeout);
 }
 
 HeaderBody* DocumentWindow::header() const
@@ -165,6 +168,7 @@ void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName
 
 void DocumentWindow::clearDocument(const QString& fileName)
 {
+    cancelPending();
     freeItemList(items_);
     fileName_ = fileName;
     rulerDrag_ = RulerEndDrag();
@@ -188,12 +192,14 @@ void DocumentWindow::createNewDrawing()
         *h, documentsettings::newDrawingDefaults(preferences), preferences, context_.screen());
     recomputeScreenExtent(h->header);
     ItemRecord* grid = createItem(items_, kinds::kGrid);
+    // The grid of a new drawing is where its history starts: no step to undo.
+    grid->body.historyState = history::kBase;
     makeNewGridlines(h->header, *grid);
     setModified(items_, false);
     originX_ = h->header.screenMinX;
     originY_ = h->header.screenMinY;
     initialised_ = true;
-    editMode_ = carriesOver(editMode_) ? editMode_ : EditMode::Select;
+    setEditMode(carriesOver(editMode()) ? editMode() : EditMode::Select);
 }
 
 bool DocumentWindow::loadFile(const QString& fileName)
@@ -233,8 +239,7 @@ void DocumentWindow::finishLoadedDrawing()
     openingPass_ = true;
     originX_ = h->screenMinX;
     originY_ = h->screenMinY;
-    editMode_ = EditMode::Select;
-    pointCount_ = 0;
+    setEditMode(EditMode::Select);
 }
 
 void DocumentWindow::updateTitle()
@@ -333,7 +338,7 @@ void DocumentWindow::formActivate()
 
 void DocumentWindow::formDeactivate()
 {
-    context_.setCurrentTool(editMode_);
+    context_.setCurrentTool(editMode());
 }
 
 void DocumentWindow::setSpeedSwitches(const SpeedSwitches& speed)
@@ -352,6 +357,9 @@ void DocumentWindow::repaintCanvas()
     if (destroying_)
         return;
     documentpainting::paintView(*canvasBitmap_, items_, context_.screen(), tileX_, tileY_, openingPass_, speed_);
+    // The pixels saved under the band are gone: it is drawn afresh.
+    band_.forget();
+    redrawBand();
     canvasImage_->update();
     emit canvasRepainted();
     if (openingPass_ && effects_->running()) {
@@ -386,8 +394,8 @@ void DocumentWindow::effectsStep()
 
 void DocumentWindow::showToolPanel()
 {
-    if (editMode_ == EditMode::Line || editMode_ == EditMode::Text)
-        emit toolPageRequested(toolOfEditMode(editMode_)->page);
+    if (editMode() == EditMode::Line || editMode() == EditMode::Text)
+        emit toolPageRequested(toolOfEditMode(editMode())->page);
 }
 
 void DocumentWindow::startEffectsPass()

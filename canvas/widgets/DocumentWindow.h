@@ -1,16 +1,21 @@
 #pragma once
 
+#include "canvas/RubberBand.h"
 #include "canvas/RulerEndDrag.h"
 #include "canvas/SpeedSwitches.h"
+#include "canvas/ToolMachine.h"
 #include "canvas/ToolTable.h"
 #include "model/ItemList.h"
+#include "render/PaintRect.h"
 
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 struct HeaderBody;
 class CanvasImage;
@@ -50,10 +55,30 @@ public:
     // No unsaved changes and at most three records: a window that may be reused.
     bool isUntouched() const;
 
-    EditMode editMode() const { return editMode_; }
-    void setEditMode(EditMode mode) { editMode_ = mode; }
-    int pointCount() const { return pointCount_; }
-    void setPointCount(int count) { pointCount_ = count; }
+    // The tool: choosing one (or select) drops the points entered so far
+    // and ends the typing of a new text.
+    EditMode editMode() const { return tools_.mode(); }
+    void setEditMode(EditMode mode);
+    int pointCount() const { return tools_.pointCount(); }
+    // Only 0 has a meaning: the pending points of the tool are dropped.
+    void setPointCount(int count);
+    const ToolMachine& tools() const { return tools_; }
+    // Moves a point entered with a tool onto the grid; the grid's snap sets it.
+    void setSnapHook(std::function<QPoint(QPoint)> snap) { snapHook_ = std::move(snap); }
+
+    // Keys and characters the application routes to the active window
+    // before any control sees them; true when the window used them.
+    bool keyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool character(const QString& text);
+
+    // The history commands: Undo, Redo, "Clear Undo and Redo", and Erase
+    // (also Cut and the Delete key), which is false when nothing was erased.
+    void undo();
+    void redo();
+    void clearUndoHistory();
+    bool eraseSelection();
+    bool canUndo() const;
+    bool canRedo() const;
 
     // File commands; true when the command counts as done.
     bool saveDocument(bool askNameIfUntitled);
@@ -117,6 +142,13 @@ signals:
     void activated();
     // The whole visible canvas was repainted.
     void canvasRepainted();
+    // A page the tools want shown in the side panel (a help page only when
+    // its switch is on).
+    void pageRequested(Page page);
+    // Undo or Redo may have become available or unavailable.
+    void historyChanged();
+    // The selection may have changed.
+    void selectionChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -150,13 +182,36 @@ private:
     void showToolPanel();
     void startEffectsPass();
 
+    // The tools (DocumentWindowTools.cpp).
+    QPoint documentPoint(QPoint bitmapPoint) const;
+    void canvasPress(QMouseEvent* event);
+    void canvasMove(QMouseEvent* event);
+    void canvasRelease(QMouseEvent* event);
+    void holdTimeout();
+    void carryOut(const ToolOutcome& outcome);
+    void requestPage(const ToolOutcome& outcome);
+    void makeItem(const ToolItemRequest& request);
+    void redrawBand();
+    void eraseBand();
+    void repaintBoxes(const std::vector<ItemRecord*>& records);
+    void cancelPending();
+    bool typeText(const QString& text);
+    bool typingKey(int key);
+    void endTyping();
+    void afterTextChange(PaintRect oldBox);
+
     EditorContext& context_;
     ItemList items_;
     std::int32_t windowId_ = 0;
     int untitledNumber_ = 0;
     QString fileName_;
-    EditMode editMode_ = EditMode::Select;
-    int pointCount_ = 0;
+    ToolMachine tools_;
+    RubberBand band_;
+    std::function<QPoint(QPoint)> snapHook_;
+    // The text line being typed right after the text tool placed it, and
+    // the caret in it (an index into its text).
+    ItemRecord* typing_ = nullptr;
+    int caret_ = 0;
     std::int32_t tileX_ = 0, tileY_ = 0;
     std::int32_t originX_ = 0, originY_ = 0;
     std::int32_t lastWidth_ = 0, lastHeight_ = 0;
@@ -187,5 +242,5 @@ private:
     QScrollBar* scrollBarY_ = nullptr;
     QWidget* scrollCorner_ = nullptr;
 
-    QTimer toolPanelTimer_, effectsTimer_;
+    QTimer toolPanelTimer_, effectsTimer_, holdTimer_;
 };

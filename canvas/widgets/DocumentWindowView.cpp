@@ -2,18 +2,18 @@
 // and zoom.
 #include "canvas/widgets/DocumentWindow.h"
 
-#include "canvas/widgets/CanvasImage.h"
+#include "base/ScreenMetrics.h"
 #include "canvas/CanvasTiling.h"
-#include "canvas/widgets/DragHint.h"
-#include "canvas/RulerPainter.h"
-#include "canvas/widgets/RulerWidget.h"
 #include "canvas/DocumentPainting.h"
 #include "canvas/DocumentSettings.h"
 #include "canvas/EditorContext.h"
+#include "canvas/RulerPainter.h"
 #include "canvas/ViewLayout.h"
+#include "canvas/widgets/CanvasImage.h"
+#include "canvas/widgets/DragHint.h"
+#include "canvas/widgets/RulerWidget.h"
 #include "model/DrawingHeader.h"
 #include "model/ItemRecord.h"
-#include "base/ScreenMetrics.h"
 #include "platform/Bitmap24.h"
 
 #include <QMouseEvent>
@@ -73,23 +73,21 @@ void DocumentWindow::createControls()
             if (button == Qt::LeftButton)
                 rulerMouseDown(horizontal, at);
         });
-        connect(ruler, &RulerWidget::moved, this, [this, horizontal](QPoint at, Qt::MouseButtons) {
-            rulerMouseMove(horizontal, at);
-        });
+        connect(ruler, &RulerWidget::moved, this,
+            [this, horizontal](QPoint at, Qt::MouseButtons) { rulerMouseMove(horizontal, at); });
         connect(ruler, &RulerWidget::released, this, [this, horizontal](QPoint at, Qt::MouseButton button) {
             if (button == Qt::LeftButton)
                 rulerMouseUp(horizontal, at);
         });
         connect(ruler, &RulerWidget::left, this, &DocumentWindow::resetRulerCursors);
     }
-    // A move over the canvas marks the rulers.
-    connect(canvasImage_, &CanvasImage::moved, this, [this](QMouseEvent* e) {
-        hideHint();
-        markRulers(e->position().toPoint());
-    });
+    // The canvas's mouse goes to the tools; a move also marks the rulers.
+    connect(canvasImage_, &CanvasImage::pressed, this, &DocumentWindow::canvasPress);
+    connect(canvasImage_, &CanvasImage::moved, this, &DocumentWindow::canvasMove);
+    connect(canvasImage_, &CanvasImage::released, this, &DocumentWindow::canvasRelease);
     setMouseTracking(true);
-    for (QObject* o :
-        { static_cast<QObject*>(this), static_cast<QObject*>(viewPanel_), static_cast<QObject*>(anchorStripBackground_) })
+    for (QObject* o : { static_cast<QObject*>(this), static_cast<QObject*>(viewPanel_),
+             static_cast<QObject*>(anchorStripBackground_) })
         o->installEventFilter(this);
 }
 
@@ -159,8 +157,12 @@ void DocumentWindow::recomputeTile()
     if (!h)
         return;
     bool recreated = false;
-    if (h->screenWidth != lastWidth_ || h->screenHeight != lastHeight_) {
-        canvasBitmap_->resize(canvasBitmapSize(h->screenWidth), canvasBitmapSize(h->screenHeight));
+    // A view longer than a tile needs a longer bitmap, else part of it stays blank.
+    const int bitmapWidth = canvasBitmapSize(h->screenWidth, viewPanel_->width());
+    const int bitmapHeight = canvasBitmapSize(h->screenHeight, viewPanel_->height());
+    if (h->screenWidth != lastWidth_ || h->screenHeight != lastHeight_
+        || bitmapWidth != canvasBitmap_->width() || bitmapHeight != canvasBitmap_->height()) {
+        canvasBitmap_->resize(bitmapWidth, bitmapHeight);
         canvasHolder_->resize(canvasBitmap_->width(), canvasBitmap_->height());
         canvasImage_->resize(canvasBitmap_->width(), canvasBitmap_->height());
         lastWidth_ = h->screenWidth;

@@ -2,11 +2,11 @@
 
 #include "panels/ToolPalette.h"
 #include "panels/ToolPaletteEntry.h"
+#include "shell/CommandBar.h"
+#include "shell/CommandButton.h"
 #include "shell/NextStepBox.h"
 #include "shell/NextStepRow.h"
-#include "shell/CommandButton.h"
 #include "shell/SidePanel.h"
-#include "shell/CommandBar.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -66,7 +66,9 @@ TEST_F(MainWindowFixture, UpperMenuStatesAtStart)
 {
     CommandBar* commandBar = window->commandBar();
     EXPECT_TRUE(commandBar->button(B::Select)->isPressedIn()); // the select tool
-    for (UpperButton n : { B::New, B::Open, B::Save, B::Repaint, B::Select, B::ZoomOut, B::ZoomIn })
+    // The drawing tools work with or without their panels.
+    for (UpperButton n : { B::New, B::Open, B::Save, B::Repaint, B::Select, B::ZoomOut, B::ZoomIn,
+             B::InsertLine, B::InsertText, B::InsertTriangle, B::InsertOblong })
         EXPECT_TRUE(commandBar->button(n)->isEnabled()) << int(n);
     // Undo and Redo are grey without steps; commands not there yet are grey too.
     for (UpperButton n : { B::Export, B::Print, B::Undo, B::Redo, B::Gridlines, B::Snap, B::InsertPicture })
@@ -107,7 +109,8 @@ TEST_F(MainWindowFixture, ToolPaletteListsTheSixteenEntries)
     EXPECT_EQ(toolPalette->entry(Tool::Polygon)->text(), "Polygon");
     EXPECT_TRUE(toolPalette->hint()->text().contains("Page Setup"));
     EXPECT_TRUE(toolPalette->hint()->text().contains("to change the size of the design."));
-    // Entries without a panel for their page are grey rather than dead.
+    // The drawing tools can be chosen; the picture, which needs its dialog,
+    // is grey rather than dead.
     for (ToolPaletteEntry* entry : toolPalette->entries())
         EXPECT_EQ(entry->isEnabled(), entry->tool() != Tool::Picture) << entry->text().toStdString();
 }
@@ -117,7 +120,8 @@ TEST(ToolPalette, ClickReportsThePageOnce)
     ToolPalette toolPalette;
     toolPalette.show();
     std::vector<Page> chosen;
-    QObject::connect(&toolPalette, &ToolPalette::entryChosen, [&chosen](Page page) { chosen.push_back(page); });
+    QObject::connect(
+        &toolPalette, &ToolPalette::entryChosen, [&chosen](Page page) { chosen.push_back(page); });
     QTest::mouseClick(toolPalette.entry(Tool::Rectangle), Qt::LeftButton);
     QTest::mouseClick(toolPalette.entry(Tool::Line), Qt::LeftButton);
     EXPECT_EQ(chosen, (std::vector<Page> { Page::RectangleTool, Page::LineTool }));

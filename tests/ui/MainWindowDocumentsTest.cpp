@@ -117,8 +117,9 @@ TEST_F(MainWindowFixture, ShortcutsOfTheMainMenu)
     };
     const Case cases[] = { { "fileNew", QKeySequence("Ctrl+N") }, { "fileOpen", QKeySequence("Ctrl+O") },
         { "fileSave", QKeySequence("Ctrl+S") }, { "print", QKeySequence("Ctrl+P") },
-        { "undo", QKeySequence("Ctrl+Z") }, { "redo", QKeySequence("Ctrl+Alt+Z") }, { "redo", QKeySequence("Ctrl+Y") },
-        { "cut", QKeySequence("Ctrl+Del") }, { "cut", QKeySequence("Ctrl+X") }, { "copy", QKeySequence("Ctrl+Ins") },
+        { "undo", QKeySequence("Ctrl+Z") }, { "redo", QKeySequence("Ctrl+Alt+Z") },
+        { "redo", QKeySequence("Ctrl+Y") }, { "cut", QKeySequence("Ctrl+Del") },
+        { "cut", QKeySequence("Ctrl+X") }, { "copy", QKeySequence("Ctrl+Ins") },
         { "paste", QKeySequence("Shift+Ins") }, { "fileClose", QKeySequence("Ctrl+W") },
         { "fileExit", QKeySequence("Ctrl+Q") }, { "zoomInKey", QKeySequence("Ctrl++") },
         { "zoomOutKey", QKeySequence("Ctrl+-") } };
