@@ -7,6 +7,7 @@
 #include "platform/Bitmap24.h"
 #include "shell/KeyWatcher.h"
 
+#include <QScrollBar>
 #include <QTest>
 
 #include <ostream>
@@ -416,6 +417,25 @@ TEST_F(DrawingTools, DeleteErasesTheSelectionAndUndoBringsItBack)
     ASSERT_EQ(drawn().size(), 2u);
     EXPECT_EQ(drawn()[0]->body.zOrder, 1) << "back at its old stacking position";
     EXPECT_EQ(w->canvasBitmap().pixel(100, 100), 0x708090u);
+}
+
+TEST_F(DocumentWindowFixture, AViewWiderAndTallerThanATileShowsEveryItemInIt)
+{
+    canvasForNewDrawings(1, 0, 0, 5000, 4000);
+    preferences.shapeFillColor = 0x00FF00;
+    auto w = newWindow(2600, 2200);
+    w->setEditMode(EditMode::Circle);
+    // A circle far right and low in the view, beyond the first 1600 pixels.
+    QTest::mouseClick(w->canvasImage(), Qt::LeftButton, Qt::NoModifier, QPoint(2200, 1900));
+    QTest::mouseClick(w->canvasImage(), Qt::LeftButton, Qt::NoModifier, QPoint(2240, 1900));
+    EXPECT_GE(w->canvasBitmap().width(), w->viewPanel()->width());
+    EXPECT_GE(w->canvasBitmap().height(), w->viewPanel()->height());
+    EXPECT_EQ(w->canvasBitmap().pixel(2200, 1900), 0x00FF00u);
+    // Scrolled to the end, every part of the canvas in the view is still held.
+    w->scrollBarX()->setValue(w->scrollBarX()->maximum());
+    const int scrolled = w->scrollBarX()->value();
+    EXPECT_LE(w->tileX(), scrolled);
+    EXPECT_GE(w->tileX() + w->canvasBitmap().width(), std::min(scrolled + w->viewPanel()->width(), 5000));
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(CanvasTiling, HoldsA1600PixelWindowOfALargeCanvas)
 {
     // A 4000-pixel canvas at zoom 3 is 12000 pixels; the view is 800 wide.
@@ -26,6 +28,22 @@ TEST(CanvasTiling, HoldsA1600PixelWindowOfALargeCanvas)
     // At zoom 0.25 the same canvas is 1000 pixels and fits in one bitmap.
     EXPECT_EQ(canvasBitmapSize(1000), 1000);
     EXPECT_EQ(tileOffset({ 1000, -300, 800, 1000, 300 }), 0);
+}
+
+TEST(CanvasTiling, TheBitmapCoversAViewLongerThanATileWhereverItIsScrolled)
+{
+    // A 12000-pixel canvas scrolled across views shorter and longer than 1600.
+    for (int view : { 800, 1600, 2000, 2500 }) {
+        const int bitmap = canvasBitmapSize(12000, view);
+        EXPECT_EQ(bitmap, std::max(view, 1600));
+        for (int scroll = 0; scroll + view <= 12000; scroll += 250) {
+            const std::int32_t t = tileOffset({ bitmap, -scroll, view, 12000, scroll });
+            EXPECT_LE(t, scroll) << "view " << view << ", scroll " << scroll;
+            EXPECT_GE(t + bitmap, scroll + view) << "view " << view << ", scroll " << scroll;
+        }
+    }
+    // A canvas that fits is held whole.
+    EXPECT_EQ(canvasBitmapSize(1000, 2500), 1000);
 }
 
 TEST(ViewLayout, ShowsScrollBarsOnlyWhenTheCanvasDoesNotFit)
