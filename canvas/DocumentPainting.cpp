@@ -11,8 +11,10 @@
 
 namespace documentpainting {
 
-void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
-    std::int32_t tileY, bool openingPass, const SpeedSwitches& speed)
+namespace {
+
+CanvasView viewOf(
+    Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX, std::int32_t tileY)
 {
     CanvasView view;
     view.items = &items;
@@ -20,6 +22,15 @@ void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, s
     view.bitmap = &bitmap;
     view.tileX = tileX;
     view.tileY = tileY;
+    return view;
+}
+
+} // namespace
+
+void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
+    std::int32_t tileY, bool openingPass, const SpeedSwitches& speed)
+{
+    CanvasView view = viewOf(bitmap, items, screen, tileX, tileY);
     view.openingPass = openingPass;
     speed.applyTo(view);
     repaintCanvasBitmap(view);
@@ -57,12 +68,7 @@ PaintRect repaintUnits(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& s
     if (device.right <= 0 || device.bottom <= 0 || device.left >= bitmap.width()
         || device.top >= bitmap.height())
         return {};
-    CanvasView view;
-    view.items = &items;
-    view.screenMetrics = screen;
-    view.bitmap = &bitmap;
-    view.tileX = tileX;
-    view.tileY = tileY;
+    CanvasView view = viewOf(bitmap, items, screen, tileX, tileY);
     return repaintArea(view, device);
 }
 

@@ -38,6 +38,14 @@ std::int32_t penWidthOf(double weightMm, const ScreenMetrics& screen)
     return std::max(1, roundEven(weightMm * screen.pixelsPerMmY()));
 }
 
+void setEnds(ItemBody& b, QPoint start, QPoint end)
+{
+    b.x1 = start.x();
+    b.y1 = start.y();
+    b.x2 = end.x();
+    b.y2 = end.y();
+}
+
 QPoint pointOr(const std::vector<QPoint>& points, std::size_t i)
 {
     if (points.empty())
@@ -53,10 +61,7 @@ void fillLine(ItemRecord& item, const ToolItemRequest& r, const Preferences& p, 
     // A preset direction holds however the mouse strayed.
     if (p.lineDirection >= 0)
         constrainToDirection(start, end, p.lineDirection);
-    b.x1 = start.x();
-    b.y1 = start.y();
-    b.x2 = end.x();
-    b.y2 = end.y();
+    setEnds(b, start, end);
     b.lineColor = p.lineColor;
     b.lineWeight = p.lineWeight;
     b.outlineWeight = p.lineOutlineWeight;
@@ -90,10 +95,7 @@ void fillText(ItemRecord& item, const ToolItemRequest& r, const Preferences& p, 
     } else {
         b.textAngle = end == start ? 0 : tenthsOf(start, end);
     }
-    b.x1 = start.x();
-    b.y1 = start.y();
-    b.x2 = end.x();
-    b.y2 = end.y();
+    setEnds(b, start, end);
     b.textColor = p.textColor;
     b.lineColor = p.textColor;
     b.fontSize = p.textSize;
