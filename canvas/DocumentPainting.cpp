@@ -13,17 +13,17 @@ namespace documentpainting {
 
 namespace {
 
-CanvasView viewOf(
-    Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX, std::int32_t tileY)
-{
-    CanvasView view;
-    view.items = &items;
-    view.screenMetrics = screen;
-    view.bitmap = &bitmap;
-    view.tileX = tileX;
-    view.tileY = tileY;
-    return view;
-}
+    CanvasView viewOf(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
+        std::int32_t tileY)
+    {
+        CanvasView view;
+        view.items = &items;
+        view.screenMetrics = screen;
+        view.bitmap = &bitmap;
+        view.tileX = tileX;
+        view.tileY = tileY;
+        return view;
+    }
 
 } // namespace
 
@@ -37,7 +37,7 @@ void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, s
 }
 
 PaintRect repaintRecords(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
-    std::int32_t tileY, const std::vector<ItemRecord*>& records)
+    std::int32_t tileY, const std::vector<ItemRecord*>& records, const SpeedSwitches& speed)
 {
     bool any = false;
     PaintRect units;
@@ -53,11 +53,11 @@ PaintRect repaintRecords(Bitmap24& bitmap, ItemList& items, const ScreenMetrics&
     }
     if (!any)
         return {};
-    return repaintUnits(bitmap, items, screen, tileX, tileY, units);
+    return repaintUnits(bitmap, items, screen, tileX, tileY, units, speed);
 }
 
 PaintRect repaintUnits(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
-    std::int32_t tileY, PaintRect units)
+    std::int32_t tileY, PaintRect units, const SpeedSwitches& speed)
 {
     units = units.normalised();
     const double zoom = zoomOf(items);
@@ -69,6 +69,7 @@ PaintRect repaintUnits(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& s
         || device.top >= bitmap.height())
         return {};
     CanvasView view = viewOf(bitmap, items, screen, tileX, tileY);
+    speed.applyTo(view);
     return repaintArea(view, device);
 }
 

@@ -23,10 +23,10 @@ void paintView(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, s
 // drawn (hidden ones included): the items there are painted again in
 // stacking order. Returns the bitmap rectangle that changed, empty when none.
 PaintRect repaintRecords(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
-    std::int32_t tileY, const std::vector<ItemRecord*>& records);
+    std::int32_t tileY, const std::vector<ItemRecord*>& records, const SpeedSwitches& speed = {});
 // The same for a rectangle of item coordinates (edges included).
 PaintRect repaintUnits(Bitmap24& bitmap, ItemList& items, const ScreenMetrics& screen, std::int32_t tileX,
-    std::int32_t tileY, PaintRect units);
+    std::int32_t tileY, PaintRect units, const SpeedSwitches& speed = {});
 // Recomputes the item boxes that repaints rely on, after a drawing was loaded.
 void refreshGeometry(ItemList& items, const ScreenMetrics& screen);
 // Puts back and frees the selection-mark snapshots.

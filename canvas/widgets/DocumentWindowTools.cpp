@@ -170,8 +170,8 @@ void DocumentWindow::eraseBand()
 void DocumentWindow::repaintBoxes(const std::vector<ItemRecord*>& records)
 {
     QRect dirty = band_.erase(*canvasBitmap_);
-    dirty |= toRect(
-        documentpainting::repaintRecords(*canvasBitmap_, items_, context_.screen(), tileX_, tileY_, records));
+    dirty |= toRect(documentpainting::repaintRecords(
+        *canvasBitmap_, items_, context_.screen(), tileX_, tileY_, records, speed_));
     if (!dirty.isEmpty())
         canvasImage_->update(dirty);
     redrawBand();
@@ -314,7 +314,8 @@ void DocumentWindow::afterTextChange(PaintRect oldBox)
     PaintRect area = oldBox.normalised();
     area.include(paintBox(text, screen).normalised());
     QRect dirty = band_.erase(*canvasBitmap_);
-    dirty |= toRect(documentpainting::repaintUnits(*canvasBitmap_, items_, screen, tileX_, tileY_, area));
+    dirty |= toRect(
+        documentpainting::repaintUnits(*canvasBitmap_, items_, screen, tileX_, tileY_, area, speed_));
     if (!dirty.isEmpty())
         canvasImage_->update(dirty);
 }
