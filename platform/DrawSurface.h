@@ -56,6 +56,8 @@ public:
     // Limits drawing to the rectangle (device pixels); clearClip lifts it.
     void setClipRect(const QRect& rect);
     void clearClip();
+    // The bitmap within the clip: the only pixels drawing may change.
+    QRect drawableRect() const;
 
     // Filled with the brush, outlined with the pen; closes itself. A thin
     // (1-pixel or dotted) outline passes through every vertex.
@@ -115,8 +117,6 @@ private:
     void applyPenAndBrush();
     // 1-pixel and dotted pens, which thinFigure draws pixel by pixel.
     bool thinPen() const;
-    // The bitmap within the painter's clip.
-    QRect drawableRect() const;
     void thinFigure(const QPoint* points, int count, bool closed);
     void thinSegment(QPoint from, QPoint to, const QRect& clip);
     // While a path is open, figures are collected instead of drawn.

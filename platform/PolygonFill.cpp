@@ -74,9 +74,12 @@ private:
 
 // Runs `add` for each band of the clip and paints what it added.
 template <typename Add>
-void inBands(Bitmap24& bitmap, const QRect& clip, bool winding, std::uint32_t colour, Add&& add)
+void inBands(Bitmap24& bitmap, const QRect& clip, const QRect& reach, bool winding, std::uint32_t colour,
+    Add&& add)
 {
-    const QRect area = clip & QRect(0, 0, bitmap.width(), bitmap.height());
+    // Only the pixels the figure can reach are counted and painted: a small
+    // figure on a large bitmap costs what the figure costs.
+    const QRect area = clip & reach & QRect(0, 0, bitmap.width(), bitmap.height());
     if (area.isEmpty())
         return;
     const int rows = int(
@@ -98,6 +101,25 @@ int orientation(const QPointF* points, int count)
     return area >= 0 ? 1 : -1;
 }
 
+// The pixels whose centres may lie within `margin` of the points' bounds.
+QRect reachOf(const QPointF* points, int count, double margin)
+{
+    double left = points[0].x(), right = left, top = points[0].y(), bottom = top;
+    for (int i = 1; i < count; ++i) {
+        left = std::min(left, points[i].x());
+        right = std::max(right, points[i].x());
+        top = std::min(top, points[i].y());
+        bottom = std::max(bottom, points[i].y());
+    }
+    if (!std::isfinite(left + right + top + bottom))
+        return QRect(QPoint(-1000000000, -1000000000), QPoint(1000000000, 1000000000));
+    // Far-out coordinates are cut to the int range before they become a
+    // rectangle; the clip takes them the rest of the way.
+    const auto edge = [](double v) { return int(std::clamp(v, -1e9, 1e9)); };
+    return QRect(QPoint(edge(std::floor(left - margin) - 1), edge(std::floor(top - margin) - 1)),
+        QPoint(edge(std::ceil(right + margin) + 1), edge(std::ceil(bottom + margin) + 1)));
+}
+
 } // namespace
 
 void fillPolygonPixels(
@@ -105,7 +127,8 @@ void fillPolygonPixels(
 {
     if (count < 3)
         return;
-    inBands(bitmap, clip, winding, colour, [&](Crossings& c) { c.addPolygon(points, count, 1); });
+    inBands(bitmap, clip, reachOf(points, count, 0), winding, colour,
+        [&](Crossings& c) { c.addPolygon(points, count, 1); });
 }
 
 void strokePolylinesPixels(Bitmap24& bitmap, const QRect& clip, const QPointF* points, const int* runEnds,
@@ -155,7 +178,7 @@ void strokePolylinesPixels(Bitmap24& bitmap, const QRect& clip, const QPointF* p
         }
     };
     // Overlapping pieces all count positive, so the winding rule joins them.
-    inBands(bitmap, clip, true, colour, [&](Crossings& c) {
+    inBands(bitmap, clip, reachOf(points, runEnds[runs - 1], half), true, colour, [&](Crossings& c) {
         int start = 0;
         for (int r = 0; r < runs; ++r) {
             addRun(c, points + start, runEnds[r] - start);

@@ -59,7 +59,7 @@ void CylinderDashShading::drawDash(DrawSurface& surface, const std::array<QPoint
             hollow);
         return;
     }
-    MarkerMask mask(cornerExtent(corners).adjusted(-2, -2, 2, 2), surface.bitmap());
+    MarkerMask mask(cornerExtent(corners).adjusted(-2, -2, 2, 2), surface);
     if (mask.empty())
         return;
     std::array<QPoint, 4> moved = corners;

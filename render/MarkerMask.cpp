@@ -1,6 +1,8 @@
 #include "render/MarkerMask.h"
 
-MarkerMask::MarkerMask(const QRect& area, const Bitmap24& canvas)
-    : WorkingBitmap(area.intersected(QRect(0, 0, canvas.width(), canvas.height())), 0)
+#include "platform/DrawSurface.h"
+
+MarkerMask::MarkerMask(const QRect& area, const DrawSurface& canvas)
+    : WorkingBitmap(area.intersected(canvas.drawableRect()), 0)
 {
 }

@@ -2,6 +2,8 @@
 
 #include "render/WorkingBitmap.h"
 
+class DrawSurface;
+
 #include <cstdint>
 #include <vector>
 
@@ -13,12 +15,13 @@ constexpr std::uint32_t kOutlineMarker = 0xFF0000;
 constexpr std::uint32_t kInteriorMarker = 0x0000FF;
 
 // A black working bitmap over a device rectangle of a canvas, cropped to
-// the canvas (the shading of a pixel depends only on where it lies, so the
-// parts outside need no work). Drawing uses device coordinates moved by
+// what the canvas's surface may draw on (the shading of a pixel depends only
+// on where it lies, so the parts outside need no work, and a repaint clipped
+// to part of the canvas leaves the rest alone). Drawing uses device coordinates moved by
 // -origin().
 class MarkerMask : public WorkingBitmap {
 public:
-    MarkerMask(const QRect& area, const Bitmap24& canvas);
+    MarkerMask(const QRect& area, const DrawSurface& canvas);
 
     // Paints every marked pixel of the canvas with a profile colour: the
     // row that `rowOf(device x, device y)` gives, looked up in the outline

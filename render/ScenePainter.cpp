@@ -214,31 +214,109 @@ void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList
         PaintTarget::bitmap(surface, &items, screen, scaleX, scaleY, pixelOriginX, pixelOriginY), item);
 }
 
-PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode)
+namespace {
+
+// How far an item's pixels may stray outside its box (a glyph's overhang,
+// a mitred corner); an item further than this from a clipped repaint
+// cannot change it.
+constexpr int kStrayPixels = 8;
+
+// The device rectangle grown by `margin` and cut to the bitmap.
+QRect onBitmap(const PaintRect& d, int margin, const Bitmap24& bitmap)
 {
-    return paintItemsInRect(view, unitRect, mode, deviceImage(view, unitRect));
+    const auto cut = [margin](std::int64_t v, int limit) {
+        return int(std::clamp<std::int64_t>(v, -std::int64_t(margin), std::int64_t(limit) + margin));
+    };
+    const int left = cut(std::int64_t(d.left) - margin, bitmap.width());
+    const int top = cut(std::int64_t(d.top) - margin, bitmap.height());
+    const int right = cut(std::int64_t(d.right) + margin, bitmap.width());
+    const int bottom = cut(std::int64_t(d.bottom) + margin, bitmap.height());
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top))
+        & QRect(0, 0, bitmap.width(), bitmap.height());
 }
 
-PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode, PaintRect gridClip)
+// Puts the saved pixels back everywhere in `saved`'s area except `keep`.
+void restoreAround(Bitmap24& canvas, const Bitmap24& saved, const QRect& area, const QRect& keep)
+{
+    const auto back = [&](const QRect& r) {
+        if (!r.isEmpty())
+            bitBlt(canvas, r.x(), r.y(), r.width(), r.height(), saved, r.x() - area.x(), r.y() - area.y());
+    };
+    const QRect k = keep & area;
+    if (k.isEmpty()) {
+        back(area);
+        return;
+    }
+    back(QRect(QPoint(area.left(), area.top()), QPoint(area.right(), k.top() - 1)));
+    back(QRect(QPoint(area.left(), k.bottom() + 1), QPoint(area.right(), area.bottom())));
+    back(QRect(QPoint(area.left(), k.top()), QPoint(k.left() - 1, k.bottom())));
+    back(QRect(QPoint(k.right() + 1, k.top()), QPoint(area.right(), k.bottom())));
+}
+
+PaintRect paintItems(CanvasView& view, PaintRect unitRect, int mode, const PaintRect* clip)
 {
     PaintRect rect = unitRect.normalised();
-    if (!view.items || !view.bitmap || view.bitmap->isNull())
-        return rect;
-    drawGridlines(view, gridClip);
-    PaintResources resources(*view.items, view.screenMetrics);
-    DrawSurface surface(*view.bitmap);
-    PaintTarget target = screenTarget(view, surface, false);
-    target.resources = &resources;
+    Bitmap24& canvas = *view.bitmap;
+    // A repaint of an erased part paints only the items that reach it, and
+    // paints them whole, as a repaint of everything would, so each pixel of
+    // the part comes out exactly the same; what they paint outside the part
+    // is put back afterwards. Shadows reach far beyond their items' boxes:
+    // with any of them every item is painted and nothing is put back.
+    const bool clipped = clip && !anyShadow(*view.items);
+    const QRect keep = clipped ? onBitmap(*clip, 0, canvas) : QRect();
+    QRect touched = keep;
+    thread_local std::vector<const ItemRecord*> painted;
+    painted.clear();
     for (const ItemRecord* item : stackingOrder(*view.items)) {
         if (item->body.inProgress || (mode == kPaintUnselected && item->body.selected))
             continue;
         const PaintRect box = paintBox(*item, view.screenMetrics);
         if (!box.meets(rect))
             continue;
-        paintItemOn(target, *item);
+        // The rectangle grows as if every item were painted.
         rect.include(box);
+        if (!clipped) {
+            painted.push_back(item);
+            continue;
+        }
+        const QRect reach = onBitmap(deviceImage(view, box), kStrayPixels, canvas);
+        if (!reach.intersects(keep))
+            continue;
+        painted.push_back(item);
+        touched |= reach;
     }
+    Bitmap24 saved;
+    if (clipped && touched != keep) {
+        saved = Bitmap24(touched.width(), touched.height());
+        bitBlt(saved, 0, 0, touched.width(), touched.height(), canvas, touched.x(), touched.y());
+    }
+    PaintResources resources(*view.items, view.screenMetrics);
+    DrawSurface surface(canvas);
+    PaintTarget target = screenTarget(view, surface, false);
+    target.resources = &resources;
+    for (const ItemRecord* item : painted)
+        paintItemOn(target, *item);
+    if (!saved.isNull())
+        restoreAround(canvas, saved, touched, keep);
     return rect;
+}
+
+} // namespace
+
+PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode)
+{
+    if (!view.items || !view.bitmap || view.bitmap->isNull())
+        return unitRect.normalised();
+    drawGridlines(view, deviceImage(view, unitRect));
+    return paintItems(view, unitRect, mode, nullptr);
+}
+
+PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode, PaintRect gridClip)
+{
+    if (!view.items || !view.bitmap || view.bitmap->isNull())
+        return unitRect.normalised();
+    drawGridlines(view, gridClip);
+    return paintItems(view, unitRect, mode, &gridClip);
 }
 
 PaintRect repaintArea(CanvasView& view, PaintRect deviceRect)

@@ -38,7 +38,9 @@ void renderItemToBitmap(Bitmap24& bitmap, const ItemRecord& item, const ItemList
 // box meets `unitRect` (canvas units, edges included). Each painted item's box
 // joins the rectangle, so items above it that overlap it are repainted too.
 // Returns the grown rectangle. Gridlines are drawn only within the device
-// image of `unitRect`, or within `gridClip` when given.
+// image of `unitRect`, or within `gridClip` when given; with `gridClip`,
+// which the caller has just erased, items are drawn only within it (unless
+// the drawing has shadows), and items that cannot reach it are not drawn.
 PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode);
 PaintRect paintItemsInRect(CanvasView& view, PaintRect unitRect, int mode, PaintRect gridClip);
 

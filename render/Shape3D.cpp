@@ -44,7 +44,7 @@ template <class RowOf> void paintMarked(const ShadedShape& s, int n, RowOf rowOf
         return;
     const int margin = s.pen + 2; // mitred corners reach a pen width out
     Bitmap24& canvas = s.target.canvas->bitmap();
-    MarkerMask mask(box.adjusted(-margin, -margin, margin, margin), canvas);
+    MarkerMask mask(box.adjusted(-margin, -margin, margin, margin), *s.target.canvas);
     if (mask.empty())
         return;
     const std::int32_t fill = s.item.body.fillColor;

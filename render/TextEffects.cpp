@@ -60,7 +60,7 @@ void drawTextLine3D(
     Bitmap24& canvas = target.canvas->bitmap();
     MarkerMask mask(boundedRect(std::int64_t(s.x()) - m, std::int64_t(s.y()) - m, std::int64_t(s.x()) + m - 1,
                         std::int64_t(s.y()) + m - 1),
-        canvas);
+        *target.canvas);
     if (mask.empty())
         return;
     redrawLine(target, mask.surface(), item, line, s, e, -mask.origin(), kOutlineMarker);

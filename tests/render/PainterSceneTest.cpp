@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using namespace renderfixture;
 
 namespace {
@@ -127,6 +129,54 @@ TEST(PainterScene, RepaintWidensToTheItemsItTouches)
     EXPECT_EQ(s.bitmap.pixel(200, 150), kStale); // untouched
     EXPECT_EQ(changed.left, 6);
     EXPECT_EQ(changed.top, 6);
+}
+
+// A repaint after a change leaves exactly the pixels a whole repaint of the
+// changed drawing leaves, in a crowded drawing of flat and shaded shapes,
+// thick lines and text, whichever item changes.
+TEST(PainterScene, RepaintOfAChangeMatchesAWholeRepaint)
+{
+    const auto crowd = [](Scene& s) {
+        std::uint32_t seed = 12345;
+        const auto next = [&seed](int n) {
+            seed = seed * 1103515245u + 12345u;
+            return int((seed >> 8) % std::uint32_t(n));
+        };
+        for (int i = 0; i < 60; ++i) {
+            const QPoint c(next(300), next(200));
+            const int r = 8 + next(30);
+            const std::int32_t colour = next(0xFFFFFF), fill = next(3) ? next(0xFFFFFF) : -2;
+            ItemRecord* item = nullptr;
+            switch (i % 5) {
+            case 0: item = addBox(s.items, c, c + QPoint(r, r / 2), colour); break;
+            case 1: item = addShape(s.items, kinds::kCircle, { c, c + QPoint(r, 0) }, colour, fill); break;
+            case 2: item = addShape(s.items, kinds::kStar, { c, c + QPoint(r, 0), c + QPoint(r / 2, 0) }, colour, fill); break;
+            case 3: item = addLine(s.items, c, c + QPoint(r * 2, r / 3), colour, 0, 1.5); break;
+            default: item = addText(s.items, u"Wg", c, c + QPoint(20, 0), 30, colour); break;
+            }
+            item->body.surface = std::uint8_t(next(3));
+        }
+    };
+    const auto nth = [](Scene& s, int n) -> ItemRecord& {
+        for (ItemRecord& r : s.items)
+            if (r.body.recordClass == kinds::kClassItem && kinds::isDrawable(r.body.kind) && n-- == 0)
+                return r;
+        throw std::out_of_range("no such item");
+    };
+    for (int changed = 0; changed < 60; ++changed) {
+        Scene part, whole;
+        crowd(part);
+        crowd(whole);
+        repaintCanvasBitmap(part.view);
+        for (Scene* s : { &part, &whole }) {
+            nth(*s, changed).body.lineColor ^= 0xFFFFFF;
+            nth(*s, changed).body.textColor ^= 0xFFFFFF;
+        }
+        const ItemBody& b = nth(part, changed).body;
+        repaintArea(part.view, { b.minX - 4, b.minY - 4, b.maxX + 5, b.maxY + 5 });
+        repaintCanvasBitmap(whole.view);
+        ASSERT_EQ(part.bitmap.image(), whole.bitmap.image()) << "item " << changed;
+    }
 }
 
 TEST(PainterScene, AnyShadowInTheDrawingRepaintsTheWholeBitmap)
