@@ -166,3 +166,30 @@ void drawTextLine(
     const QPoint origin = textOrigin(item, font, line, s, target.zoom);
     font.drawText(*target.canvas, origin.x(), origin.y(), line, std::uint32_t(item.body.textColor) & 0xFFFFFF);
 }
+
+std::pair<QPoint, QPoint> textCaret(
+    const ItemRecord& item, int caret, QPoint lastLineStart, double zoom, const ScreenMetrics& screen)
+{
+    const std::u16string_view all = itemText(item);
+    const int lines = std::max(1, lineCount(all));
+    int k = 1;
+    std::size_t lineStart = 0;
+    const std::size_t end = std::min(all.size(), std::size_t(std::max(0, caret)));
+    for (std::size_t i = 0; i < end; ++i)
+        if (all[i] == kLineSeparator) {
+            ++k;
+            lineStart = i + 1;
+        }
+    const std::u16string_view line = textLine(all, k);
+    const std::size_t column = std::min(line.size(), end - lineStart);
+    const TextFont font(makeTextFont(item, zoom), screen.dpiY);
+    const double t = textAngleRadians(item), up = t + std::numbers::pi / 2;
+    // Lines are stepped up from the last one as the painter steps them.
+    const double h = lineHeight(item, screen) * zoom;
+    const QPoint step(roundEven(std::cos(up) * h), -roundEven(std::sin(up) * h));
+    const QPoint s = lastLineStart + step * (lines - k);
+    const QPoint cellTop = textOrigin(item, font, line, s, zoom);
+    const QPoint top = pointAt(cellTop, roundEven(zoom * widthAtZoomOne(font, line.substr(0, column), zoom)), t);
+    const int cell = font.ascent() + font.descent();
+    return { top, QPoint(top.x() - roundEven(std::cos(up) * cell), top.y() + roundEven(std::sin(up) * cell)) };
+}

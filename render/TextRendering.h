@@ -6,6 +6,7 @@
 #include <QPoint>
 
 #include <optional>
+#include <utility>
 #include <string_view>
 
 struct PaintTarget;
@@ -52,6 +53,13 @@ const TextFont& targetFont(const PaintTarget& target, const ItemRecord& item, st
 // item's baseline.
 int lineReach(
     const PaintTarget& target, const ItemRecord& item, const TextFont& font, std::u16string_view line);
+
+// The caret before character `caret` of the item's text, as the device
+// points of its top and bottom, given where the baseline of the last line
+// starts on the device: it stands at the end of the text before it in its
+// line and spans the line's glyph cell, across the text's angle.
+std::pair<QPoint, QPoint> textCaret(
+    const ItemRecord& item, int caret, QPoint lastLineStart, double zoom, const ScreenMetrics& screen);
 
 // Draws one line flat, its baseline running from s to e (device pixels),
 // placed by the item's justification.

@@ -7,6 +7,7 @@
 #include "model/History.h"
 #include "model/ItemBody.h"
 #include "model/ItemList.h"
+#include "panels/LinePanel.h"
 #include "panels/ToolPalette.h"
 #include "panels/WizardWindow.h"
 #include "platform/FontList.h"
@@ -235,6 +236,12 @@ void MainWindow::connectDocument(DocumentWindow* docWindow)
             pages_->refreshSelectionCommands();
             updateUndoRedoButtons();
         }
+    });
+    connect(docWindow, &DocumentWindow::pointCountChanged, this, [this, docWindow](int count) {
+        if (docWindow != activeDocument())
+            return;
+        if (auto* line = qobject_cast<LinePanel*>(sidePanel_->currentFrame()))
+            line->setFirstPointEntered(count > 0);
     });
     connect(docWindow, &DocumentWindow::activated, this,
         [this, docWindow] { windowMenu_->check(docWindow->windowId()); });

@@ -2,8 +2,13 @@
 
 void PageHistory::record(const PageVisit& visit)
 {
-    if (current_ >= 0 && visits_[std::size_t(current_)] == visit)
-        return;
+    // The same place again is no new entry; it keeps what it was first
+    // recorded with.
+    if (current_ >= 0) {
+        const PageVisit& last = visits_[std::size_t(current_)];
+        if (last.page == visit.page && last.windowId == visit.windowId && last.selectionTag == visit.selectionTag)
+            return;
+    }
     visits_.resize(current_ + 1);
     visits_.push_back(visit);
     current_ = static_cast<int>(visits_.size()) - 1;

@@ -1,17 +1,21 @@
 #pragma once
 
 #include "canvas/ToolTable.h"
+#include "settings/ToolSettings.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // One visited side-panel page: the window it belonged to and the selection
-// it showed (a tag from tagSelection).
+// it showed (a tag from tagSelection); a tool page also keeps the tool
+// settings it was shown with.
 struct PageVisit {
     Page page = Page::Select;
     std::int32_t windowId = -1;
     std::int32_t selectionTag = 0;
+    std::optional<ToolSettings> tools;
 
     bool operator==(const PageVisit&) const = default;
 };

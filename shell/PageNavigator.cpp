@@ -76,6 +76,8 @@ void PageNavigator::showPage(Page page, bool skipIfCurrent, bool apply, bool fro
         visit.windowId = docWindow ? docWindow->windowId() : -1;
         if (docWindow && isItemPage(page))
             visit.selectionTag = tagSelection(docWindow->items());
+        if (isToolPage(page))
+            visit.tools = captureToolSettings(context_.preferences());
         history_.record(visit);
     }
     if (docWindow && (isShapeToolPage(page) || isShapeItemPage(page)))
@@ -186,6 +188,9 @@ void PageNavigator::showVisit(const PageVisit& visit)
         documents_.bringToFront(docWindow);
         selectTagged(docWindow->items(), visit.selectionTag);
     }
+    // Put back before the page is made, so that its lists show them.
+    if (visit.tools)
+        restoreToolSettings(context_.preferences(), *visit.tools);
     showPage(visit.page, false, true, true);
 }
 

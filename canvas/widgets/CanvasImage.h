@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <optional>
+#include <utility>
+
 class Bitmap24;
 
 // Shows the canvas bitmap. The canvas's mouse events are reported
@@ -10,6 +13,11 @@ class CanvasImage : public QWidget {
     Q_OBJECT
 public:
     CanvasImage(const Bitmap24* bitmap, QWidget* parent);
+
+    // The text caret, drawn over the bitmap by inverting what lies under it,
+    // from its top to its bottom point (bitmap pixels); none hides it.
+    void setCaret(std::optional<std::pair<QPoint, QPoint>> caret);
+    std::optional<std::pair<QPoint, QPoint>> caret() const { return caret_; }
 
 signals:
     void pressed(QMouseEvent* event);
@@ -26,4 +34,5 @@ protected:
 
 private:
     const Bitmap24* bitmap_;
+    std::optional<std::pair<QPoint, QPoint>> caret_;
 };

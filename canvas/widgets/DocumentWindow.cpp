@@ -86,7 +86,7 @@ DocumentWindow::~DocumentWindow()
 void DocumentWindow::createTimers()
 {
     const std::pair<QTimer*, int> timers[]
-        = { { &toolPanelTimer_, 200 }, { &effectsTimer_, 100 }, { &holdTimer_, 200 } };
+        = { { &toolPanelTimer_, 200 }, { &effectsTimer_, 100 }, { &holdTimer_, 200 }, { &caretTimer_, 500 } };
     for (const auto& [timer, interval] : timers) {
         timer->setSingleShot(true);
         timer->setInterval(interval);
@@ -94,6 +94,8 @@ void DocumentWindow::createTimers()
     connect(&toolPanelTimer_, &QTimer::timeout, this, &DocumentWindow::showToolPanel);
     connect(&effectsTimer_, &QTimer::timeout, this, &DocumentWindow::startEffectsPass);
     connect(&holdTimer_, &QTimer::timeout, this, &DocumentWindow::holdTimeout);
+    caretTimer_.setSingleShot(false);
+    connect(&caretTimer_, &QTimer::timeout, this, &DocumentWindow::blinkCaret);
 }
 
 HeaderBody* DocumentWindow::header() const
@@ -361,6 +363,8 @@ void DocumentWindow::repaintCanvas()
     band_.forget();
     redrawBand();
     canvasImage_->update();
+    if (typing_)
+        showCaret(); // the view may have moved under it
     emit canvasRepainted();
     if (openingPass_ && effects_->running()) {
         // The pass was painting the old picture; it starts again on the new one.

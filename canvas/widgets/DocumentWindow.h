@@ -149,6 +149,9 @@ signals:
     void historyChanged();
     // The selection may have changed.
     void selectionChanged();
+    // The tool's count of entered points changed (the line panel's steps
+    // follow it).
+    void pointCountChanged(int count);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -199,6 +202,10 @@ private:
     bool typingKey(int key);
     void endTyping();
     void afterTextChange(PaintRect oldBox);
+    // Shows the caret where typing goes on and starts its blinking over.
+    void showCaret();
+    void notePointCount();
+    void blinkCaret();
 
     EditorContext& context_;
     ItemList items_;
@@ -212,6 +219,7 @@ private:
     // the caret in it (an index into its text).
     ItemRecord* typing_ = nullptr;
     int caret_ = 0;
+    int reportedPoints_ = 0;
     std::int32_t tileX_ = 0, tileY_ = 0;
     std::int32_t originX_ = 0, originY_ = 0;
     std::int32_t lastWidth_ = 0, lastHeight_ = 0;
@@ -242,5 +250,5 @@ private:
     QScrollBar* scrollBarY_ = nullptr;
     QWidget* scrollCorner_ = nullptr;
 
-    QTimer toolPanelTimer_, effectsTimer_, holdTimer_;
+    QTimer toolPanelTimer_, effectsTimer_, holdTimer_, caretTimer_;
 };

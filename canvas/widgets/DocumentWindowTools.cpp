@@ -69,6 +69,15 @@ void DocumentWindow::cancelPending()
     endTyping();
     tools_.reset();
     eraseBand();
+    notePointCount();
+}
+
+void DocumentWindow::notePointCount()
+{
+    if (tools_.pointCount() == reportedPoints_)
+        return;
+    reportedPoints_ = tools_.pointCount();
+    emit pointCountChanged(reportedPoints_);
 }
 
 QPoint DocumentWindow::documentPoint(QPoint bitmapPoint) const
@@ -129,6 +138,7 @@ void DocumentWindow::carryOut(const ToolOutcome& outcome)
     if (outcome.bandChanged)
         redrawBand();
     requestPage(outcome);
+    notePointCount();
 }
 
 void DocumentWindow::requestPage(const ToolOutcome& outcome)
@@ -269,15 +279,19 @@ bool DocumentWindow::typingKey(int key)
         break;
     case Qt::Key_Left:
         caret_ = std::max(0, caret_ - 1);
+        showCaret();
         return true;
     case Qt::Key_Right:
         caret_ = std::min(length, caret_ + 1);
+        showCaret();
         return true;
     case Qt::Key_Home:
         caret_ = 0;
+        showCaret();
         return true;
     case Qt::Key_End:
         caret_ = length;
+        showCaret();
         return true;
     case Qt::Key_Escape: {
         endTyping();
@@ -318,6 +332,32 @@ void DocumentWindow::afterTextChange(PaintRect oldBox)
         documentpainting::repaintUnits(*canvasBitmap_, items_, screen, tileX_, tileY_, area, speed_));
     if (!dirty.isEmpty())
         canvasImage_->update(dirty);
+    showCaret();
+}
+
+void DocumentWindow::showCaret()
+{
+    if (!typing_) {
+        caretTimer_.stop();
+        canvasImage_->setCaret(std::nullopt);
+        return;
+    }
+    const ItemBody& b = typing_->body;
+    const QPoint start(docToScreen(b.x1, tileX_), docToScreen(b.y1, tileY_));
+    canvasImage_->setCaret(textCaret(*typing_, caret_, start, zoomOf(items_), context_.screen()));
+    caretTimer_.start();
+}
+
+void DocumentWindow::blinkCaret()
+{
+    if (!typing_) {
+        showCaret();
+        return;
+    }
+    if (canvasImage_->caret())
+        canvasImage_->setCaret(std::nullopt);
+    else
+        showCaret();
 }
 
 void DocumentWindow::endTyping()
@@ -325,6 +365,7 @@ void DocumentWindow::endTyping()
     ItemRecord* text = typing_;
     typing_ = nullptr;
     caret_ = 0;
+    showCaret();
     // A line typed and then rubbed out again is no item: it goes with its step.
     if (text && textLength(text) == 0) {
         freeItem(items_, text);

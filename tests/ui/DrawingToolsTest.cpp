@@ -348,6 +348,45 @@ TEST_F(DrawingTools, AClickThenTypingMakesATextLine)
     EXPECT_EQ(drawn().size(), 1u);
 }
 
+// The caret stands where the next character goes, spans the line across its
+// baseline, blinks, and goes with the typing.
+TEST_F(DrawingTools, TheCaretFollowsTheTypingAndBlinks)
+{
+    CanvasImage* image = w->canvasImage();
+    choose(EditMode::Text);
+    click({ 100, 200 });
+    EXPECT_FALSE(image->caret()) << "no caret before a character is typed";
+    QTest::keyClicks(canvas(), QStringLiteral("Hello"));
+    ASSERT_TRUE(image->caret());
+    const auto [top, bottom] = *image->caret();
+    EXPECT_EQ(top.x(), bottom.x());
+    EXPECT_LT(top.y(), 200);
+    EXPECT_GT(bottom.y(), 200);
+    EXPECT_GT(top.x(), 140) << "after the five letters";
+    key(Qt::Key_Left);
+    ASSERT_TRUE(image->caret());
+    const int beforeO = image->caret()->first.x();
+    EXPECT_LT(beforeO, top.x());
+    EXPECT_GT(beforeO, 130);
+    key(Qt::Key_Home);
+    ASSERT_TRUE(image->caret());
+    EXPECT_NEAR(image->caret()->first.x(), 100, 1);
+    key(Qt::Key_End);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(image->caret());
+    EXPECT_NEAR(image->caret()->first.x(), 100, 1) << "a new last line starts on the baseline";
+    EXPECT_LT(image->caret()->first.y(), 200);
+    EXPECT_GT(image->caret()->second.y(), 200);
+    QTest::qWait(600);
+    EXPECT_FALSE(image->caret()) << "blinked off";
+    QTest::qWait(500);
+    EXPECT_TRUE(image->caret()) << "and on again";
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(image->caret());
+    QTest::qWait(600);
+    EXPECT_FALSE(image->caret()) << "no blinking once the typing ended";
+}
+
 TEST_F(DrawingTools, ATextBoxKeepsItsBaselineAndANewClickStartsTheNextText)
 {
     choose(EditMode::Text);

@@ -1,5 +1,7 @@
 #include "ToolPagesFixture.h"
 
+#include "canvas/widgets/CanvasImage.h"
+#include "canvas/widgets/DocumentWindow.h"
 #include "panels/LinePanel.h"
 #include "panels/PanelMemory.h"
 #include "panels/ShapePanel.h"
@@ -158,6 +160,45 @@ TEST_F(ToolPagesFixture, TextEntryPagesShowTheTypingSteps)
         QStringList({ "Enter the text now.",
             "When done, click on the pointer button (the button with the hand picture) in the upper "
             "menu." }));
+}
+
+// The line page's second step changes once the line's first point is in,
+// and back when the point is dropped; the line made, its help page follows.
+TEST_F(ToolPagesFixture, TheLinePageFollowsTheFirstPoint)
+{
+    show(Page::LineTool);
+    ASSERT_NE(frameAs<LinePanel>(), nullptr);
+    QWidget* canvas = window->activeDocument()->canvasImage();
+    const auto secondStep = [this] {
+        return frameAs<LinePanel>() ? frameAs<LinePanel>()->hints()->texts().value(1) : QString();
+    };
+    EXPECT_EQ(secondStep(), "Click where you want to start the line, or...");
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(50, 50));
+    EXPECT_EQ(secondStep(), "Click where you want to end the line.");
+    QTest::keyClick(canvas, Qt::Key_Escape);
+    EXPECT_EQ(secondStep(), "Click where you want to start the line, or...");
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(150, 80));
+    EXPECT_EQ(window->pages().currentPage(), toolInfo(Tool::Line).madeHelp);
+}
+
+// Back and Forward to a tool page bring back the tool settings it was shown
+// with, and its lists show them.
+TEST_F(ToolPagesFixture, BackAndForwardRestoreTheToolSettingsOfAToolPage)
+{
+    preferences().lineColor = 0;
+    show(Page::LineTool);
+    choose(list("color"), "Red");
+    const std::int32_t red = preferences().lineColor;
+    ASSERT_NE(red, 0);
+    show(Page::SquareTool);
+    QTest::mouseClick(window->nextStepBox()->backButton(), Qt::LeftButton);
+    EXPECT_EQ(window->pages().currentPage(), Page::LineTool);
+    EXPECT_EQ(preferences().lineColor, 0);
+    EXPECT_EQ(list("color")->currentText(), "Black");
+    QTest::mouseClick(window->nextStepBox()->forwardButton(), Qt::LeftButton);
+    EXPECT_EQ(window->pages().currentPage(), Page::SquareTool);
+    EXPECT_EQ(preferences().lineColor, red);
 }
 
 TEST_F(ToolPagesFixture, APanelFrameLivesWhileItsPageIsOnShow)
