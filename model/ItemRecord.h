@@ -63,7 +63,9 @@ struct ItemRecord {
     std::vector<Gridline> gridListY;
     std::vector<PointEntry> pointList;
     std::vector<std::uint8_t> imageStream;
-    ItemList children;
+    // A clip's prepared bitmaps: caches that painting a clip fills in, so
+    // they may change while the clip itself is only read.
+    mutable ItemList children;
     // The box that repaints test a shape against, worked out from its points
     // (the stored minX .. maxY otherwise). Kept apart from the body so that
     // loading a drawing leaves its stored fields as the file had them.

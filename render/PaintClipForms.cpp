@@ -135,8 +135,10 @@ void paintClipItem(const PaintTarget& target, const ItemRecord& clip)
     if (!target.onScreen || target.drawPictures) {
         if (target.drawShadows && clip.body.shadowElevation != 0)
             shadowHook(target, clip);
-        clipHook(target, clip);
-        return;
+        // A clip whose picture cannot be shown still shows where it is, on
+        // the screen; printed and exported pictures get nothing in its place.
+        if (clipHook(target, clip) || !target.onScreen)
+            return;
     }
     drawClipOutline(target, clip, dottedPen(target.colours.hiddenPicture, target.colours.hiddenPictureGap));
 }

@@ -14,8 +14,9 @@ struct ItemRecord;
 // picture's file name inside an upright rectangular clip); when quick a
 // dotted outline in the drag-outline colours, with the frame's outer outline
 // when the frame is wider than 2 pixels; when pictures are shown the shadow
-// and the full clip; otherwise a dotted outline in the hidden-picture
-// colours. Bitmap targets always get the shadow and the full clip.
+// and the full clip; otherwise, or when the full clip cannot be drawn, a
+// dotted outline in the hidden-picture colours. Bitmap targets always get
+// the shadow and the full clip, and nothing for a clip that cannot be drawn.
 void paintClipItem(const PaintTarget& target, const ItemRecord& clip);
 
 // The clip's outline with the given pen: its device rectangle, rotated by the

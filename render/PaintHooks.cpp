@@ -1,5 +1,6 @@
 #include "render/PaintHooks.h"
 
+#include "render/ClipPainting.h"
 #include "render/CylinderDashShading.h"
 #include "render/PaintTarget.h"
 #include "render/ScenePainter.h"
@@ -38,7 +39,7 @@ DashShading* dashShadingHook(const PaintTarget& target)
     return &shading;
 }
 
-bool clipHook(const PaintTarget&, const ItemRecord&)
+bool clipHook(const PaintTarget& target, const ItemRecord& item)
 {
-    return false;
+    return paintClip(target, item);
 }

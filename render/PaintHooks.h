@@ -10,8 +10,8 @@ class DashShading;
 
 // The places where shadows, 3-D shading and full picture clips join the
 // painter. The ones that return bool answer false ("not drawn") when the
-// painter should fall back to the plain drawing; full picture clips are not
-// drawn yet, so their hook always does.
+// painter should fall back to the plain drawing (for a picture clip, its
+// outline).
 
 // The shadow of a shape, line or clip, drawn before the item.
 void shadowHook(const PaintTarget& target, const ItemRecord& item);

@@ -1,3 +1,4 @@
+#include "ClipFixture.h"
 #include "fixtures/RenderFixtures.h"
 
 #include "platform/Bitmap24.h"
@@ -136,9 +137,14 @@ TEST(PainterClip, RoundClipShowsItsRadiusOnlyWhenRotated)
     }
 }
 
+// Shown pictures cover their clip with the picture, with no outline on it.
 TEST(PainterClip, PicturesShownLeaveTheClipToThePictureCode)
 {
     ClipScene s;
+    ItemRecord* store = findPictureStore(s.items, 77);
+    store->body.clipShape = clipfixture::kBmp;
+    store->imageStream = clipfixture::encoded(clipfixture::halves(20, 20, 20, 0x0000FF, 0x0000FF));
+    s.clip->body.clipRight = s.clip->body.clipBottom = 20;
     paintItem(s.view, *s.clip, false);
-    EXPECT_EQ(s.coloursAlongTop(), (std::set<std::uint32_t> { kWhite }));
+    EXPECT_EQ(s.coloursAlongTop(), (std::set<std::uint32_t> { 0x0000FF }));
 }
