@@ -5,6 +5,7 @@
 #include "model/DrawingFile.h"
 #include "base/ScreenMetrics.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -105,6 +106,102 @@ TEST_F(RenderCommand, ShowsShadowsAndShadingUnlessFlat)
         EXPECT_EQ(image.pixelColor(82, 62), flat ? QColor(255, 255, 255) : QColor(100, 100, 100));
         EXPECT_EQ(image.pixelColor(184, 84), flat ? QColor(0, 0, 0) : QColor(96, 96, 96));
     }
+}
+
+// A JPEG of four coloured quarters (red, blue / green, yellow) stored once
+// and shown through four clips: as it is, mirrored and framed, round with a
+// ring, and turned, greyed and shadowed.
+TEST_F(RenderCommand, PaintsPictureClipsFromTheirStoredPicture)
+{
+    QImage picture(80, 60, QImage::Format_RGB32);
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 80; ++x)
+            picture.setPixel(x, y, y < 30 ? (x < 40 ? qRgb(255, 0, 0) : qRgb(0, 0, 255))
+                                          : (x < 40 ? qRgb(0, 255, 0) : qRgb(255, 255, 0)));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(picture.save(&buffer, "JPG", 95));
+
+    ItemList items;
+    addHeader(items, 400, 300)->header.designType = 0;
+    ItemRecord* store = createItem(items, kinds::kPictureStore);
+    store->body.recordClass = kinds::kClassPictureStore;
+    store->body.pictureId = 5;
+    store->body.clipShape = 4; // JPEG
+    store->imageStream.assign(jpeg.begin(), jpeg.end());
+    store->text = u"/pictures/quarters.jpg";
+    const auto clip = [&](QPoint p1, QPoint p2, int shape) {
+        ItemRecord* c = createItem(items, kinds::kClip);
+        c->body.pictureId = 5;
+        c->body.clipShape = shape;
+        c->body.clipRight = 79;
+        c->body.clipBottom = 59;
+        c->body.x1 = p1.x();
+        c->body.y1 = p1.y();
+        c->body.x2 = p2.x();
+        c->body.y2 = p2.y();
+        syncRealCoordinates(c, kScreen);
+        placeOnTop(items, c);
+        return c;
+    };
+    clip({ 20, 20 }, { 140, 110 }, 1);
+    ItemRecord* mirrored = clip({ 180, 20 }, { 300, 110 }, 1);
+    mirrored->body.clipScaleX = -1.0;
+    mirrored->body.frameOn = 1;
+    mirrored->body.lineWeight = 1.5;
+    mirrored->body.lineColor = 0x000000;
+    ItemRecord* round = clip({ 80, 200 }, { 80, 250 }, 2);
+    round->body.clipLeft = 40; // the middle of the picture, radius 25
+    round->body.clipTop = 30;
+    round->body.clipRight = 40;
+    round->body.clipBottom = 55;
+    round->body.frameOn = 1;
+    round->body.lineWeight = 1.0;
+    round->body.lineColor = 0x0000C0;
+    ItemRecord* grey = clip({ 220, 160 }, { 340, 250 }, 1);
+    grey->body.saturation = -128;
+    grey->body.lightness = 40;
+    grey->body.clipRotation = 0.3;
+    grey->body.shadowElevation = 50;
+    grey->body.shadowFade = 10;
+    grey->body.shadowLightness = 100;
+    const QString file = dir.filePath("clips.tvle");
+    QString error;
+    ASSERT_TRUE(writeDrawing(file, items, &error)) << error.toStdString();
+
+    const QString out = dir.filePath("clips.png");
+    const ProcessResult run = runTavelle({ "--render", file, out, "--dpi", "96" });
+    ASSERT_EQ(run.status, 0) << run.err.constData();
+    const QImage image(out);
+    struct Probe {
+        const char* name;
+        QPoint at;
+        QColor colour;
+    };
+    const Probe probes[] = {
+        { "as it is: red top left", { 40, 40 }, QColor(255, 0, 0) },
+        { "as it is: yellow bottom right", { 120, 95 }, QColor(255, 255, 0) },
+        { "mirrored: blue top left", { 200, 40 }, QColor(0, 0, 255) },
+        { "mirrored: green bottom right", { 280, 95 }, QColor(0, 255, 0) },
+        { "mirrored: its frame", { 177, 60 }, QColor(0, 0, 0) },
+        { "round: red above left of its centre", { 70, 190 }, QColor(255, 0, 0) },
+        { "round: yellow below right", { 95, 215 }, QColor(255, 255, 0) },
+        { "round: its ring", { 80, 252 }, QColor(192, 0, 0) },
+        { "round: outside the ring", { 40, 162 }, QColor(255, 255, 255) },
+    };
+    const auto near = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40
+            && std::abs(a.blue() - b.blue()) < 40;
+    };
+    for (const Probe& p : probes)
+        EXPECT_TRUE(near(image.pixelColor(p.at), p.colour))
+            << p.name << ": " << image.pixelColor(p.at).name().toStdString();
+    // Greyed: every channel of the turned clip's middle within a few steps.
+    const QColor middle = image.pixelColor(255, 190);
+    EXPECT_LT(std::max({ middle.red(), middle.green(), middle.blue() })
+            - std::min({ middle.red(), middle.green(), middle.blue() }), 8)
+        << middle.name().toStdString();
 }
 
 TEST_F(RenderCommand, RefusesWhatItCannotRead)
