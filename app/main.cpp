@@ -38,11 +38,11 @@ int runWithWindows(int argc, char** argv, const CommandLine& line)
 {
     startEditorClock();
     EditorOptions options;
-    if (!line.openFile.isEmpty())
-        options.openFile = QFileInfo(line.openFile).absoluteFilePath();
+    for (const QString& file : line.openFiles)
+        options.openFiles << QFileInfo(file).absoluteFilePath();
     options.timing = { line.timing, line.timingZoomPercent };
-    if (!options.openFile.isEmpty() && handToRunningEditor(argc, argv, options.openFile))
-        return 0;
+    if (const std::optional<int> status = handToRunningEditor(argc, argv, options.openFiles))
+        return *status;
 
     QApplication app(argc, argv);
     setUpEditorApplication();

@@ -68,8 +68,13 @@ bool readOption(Reader& in, const QString& word, CommandLine& line)
     }
     switch (line.mode) {
     case Mode::Editor:
-        if (word == QLatin1String("-open"))
-            return in.value(word, line.openFile);
+        if (word == QLatin1String("-open")) {
+            QString file;
+            if (!in.value(word, file))
+                return false;
+            line.openFiles << file;
+            return true;
+        }
         if (word == QLatin1String("--timing"))
             return turnOn(line.timing);
         if (word == QLatin1String("--timing-zoom")) {
@@ -113,8 +118,8 @@ CommandLineResult parseCommandLine(const QStringList& arguments)
         if (word.startsWith('-')) {
             if (!readOption(in, word, line))
                 return { std::nullopt, in.error };
-        } else if (line.mode == Mode::Editor && line.openFile.isEmpty()) {
-            line.openFile = word; // a file named on its own is opened
+        } else if (line.mode == Mode::Editor) {
+            line.openFiles << word; // a file named on its own is opened
         } else {
             return { std::nullopt, QStringLiteral("unexpected argument \"%1\"").arg(word) };
         }
@@ -124,7 +129,7 @@ CommandLineResult parseCommandLine(const QStringList& arguments)
 
 QString commandLineUsage()
 {
-    return QStringLiteral("usage: tavelle [-open FILE | FILE] [--dpi N] [--timing] [--timing-zoom P]\n"
+    return QStringLiteral("usage: tavelle [-open FILE | FILE]... [--dpi N] [--timing] [--timing-zoom P]\n"
                           "       tavelle --info FILE [--dpi N] [--force]\n"
                           "       tavelle --render FILE OUT.png [--zoom Z] [--dpi N] [--flat]\n");
 }

@@ -15,9 +15,9 @@ struct CommandLine {
     // mode; none: the screen's own.
     std::optional<double> dpi;
 
-    // Editor: the file to open (-open FILE or FILE), and --timing with the
-    // zoom of --timing-zoom P (0 for none).
-    QString openFile;
+    // Editor: the files to open (-open FILE or FILE, any number, in the
+    // order given), and --timing with the zoom of --timing-zoom P (0 for none).
+    QStringList openFiles;
     bool timing = false;
     int timingZoomPercent = 0;
 

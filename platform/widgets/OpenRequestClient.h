@@ -2,7 +2,18 @@
 
 #include <QString>
 
-// Sends one macro to an editor already listening on `socketName`. Returns
-// false when no editor answers within `timeoutMs` or the text could not be
-// handed over.
-bool sendOpenRequest(const QString& socketName, const QString& macro, int timeoutMs = 1000);
+// What became of one open request.
+struct OpenRequestResult {
+    enum class Status {
+        NoEditor, // nobody listens on the socket
+        Accepted,
+        Refused, // the editor answered with a reason
+        NoAnswer, // an editor took the request but did not answer in time
+    };
+    Status status = Status::NoEditor;
+    QString reason; // the editor's, for Refused
+};
+
+// Sends one macro to an editor listening on `socketName` and waits for its
+// answer, each step at most `timeoutMs`.
+OpenRequestResult sendOpenRequest(const QString& socketName, const QString& macro, int timeoutMs = 5000);

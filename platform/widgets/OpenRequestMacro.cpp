@@ -4,19 +4,56 @@
 
 #include <unistd.h>
 
+namespace {
+const QChar kQuote = QLatin1Char('"');
+
+qsizetype firstLineEnd(const QString& macro)
+{
+    qsizetype end = macro.size();
+    for (QChar breakChar : { QLatin1Char('\n'), QLatin1Char('\r') })
+        if (const qsizetype at = macro.indexOf(breakChar); at >= 0)
+            end = std::min(end, at);
+    return end;
+}
+} // namespace
+
 QString openMacroFor(const QString& fileName)
 {
-    return QStringLiteral("[open(\"%1\")]").arg(fileName);
+    QString escaped = fileName;
+    escaped.replace(kQuote, QStringLiteral("\"\""));
+    return QStringLiteral("[open(\"%1\")]").arg(escaped);
 }
 
 QString fileNameFromMacro(const QString& macro)
 {
-    const QString line = macro.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char('\r'), 0, 0);
-    const qsizetype open = line.indexOf(QLatin1Char('"'));
-    if (open < 0)
+    const qsizetype lineEnd = firstLineEnd(macro);
+    const qsizetype open = macro.indexOf(kQuote);
+    if (open < 0 || open >= lineEnd)
         return {};
-    const qsizetype close = line.indexOf(QLatin1Char('"'), open + 1);
-    return close < 0 ? line.mid(open + 1) : line.mid(open + 1, close - open - 1);
+    QString name;
+    for (qsizetype i = open + 1; i < macro.size(); ++i) {
+        if (macro[i] != kQuote) {
+            name += macro[i];
+            continue;
+        }
+        if (i + 1 < macro.size() && macro[i + 1] == kQuote) {
+            name += kQuote;
+            ++i;
+            continue;
+        }
+        return name;
+    }
+    return macro.mid(open + 1, lineEnd - open - 1);
+}
+
+QString activateMacro()
+{
+    return QStringLiteral("[activate()]");
+}
+
+bool isActivateMacro(const QString& macro)
+{
+    return macro.left(firstLineEnd(macro)).trimmed() == activateMacro();
 }
 
 QString openRequestSocketName()

@@ -21,13 +21,14 @@ TEST(CommandLine, ReadsEachModesOptions)
 {
     const CommandLine editor = parsed({ "-open", "a.tvle", "--dpi", "120", "--timing", "--timing-zoom", "200" });
     EXPECT_EQ(editor.mode, Mode::Editor);
-    EXPECT_EQ(editor.openFile, "a.tvle");
+    EXPECT_EQ(editor.openFiles, QStringList { "a.tvle" });
     EXPECT_EQ(editor.dpi, 120.0);
     EXPECT_TRUE(editor.timing);
     EXPECT_EQ(editor.timingZoomPercent, 200);
 
-    const CommandLine bare = parsed({ "b.tvle" });
-    EXPECT_EQ(bare.openFile, "b.tvle");
+    // Files named on their own open like -open ones, any number, in order.
+    const CommandLine bare = parsed({ "b.tvle", "-open", "c.tvle", "d.tvle" });
+    EXPECT_EQ(bare.openFiles, (QStringList { "b.tvle", "c.tvle", "d.tvle" }));
     EXPECT_FALSE(bare.dpi.has_value());
 
     const CommandLine info = parsed({ "--dpi", "96", "--info", "c.tvle", "--force" });
@@ -61,7 +62,6 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowOrMisses)
         { { "--dpi", "inf" }, "--dpi" },
         { { "--dpi", "--timing" }, "--dpi" }, // an option is no value
         { { "--timing-zoom", "none" }, "--timing-zoom" },
-        { { "a.tvle", "b.tvle" }, "b.tvle" },
         { { "--info" }, "--info" },
         { { "--info", "c.tvle", "--zoom", "2" }, "--zoom" }, // another mode's option
         { { "--info", "c.tvle", "--timing" }, "--timing" },
