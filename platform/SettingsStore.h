@@ -46,6 +46,8 @@ public:
     // Writes the memory copy to the file atomically, creating its folder when
     // needed. False when nothing was written. Safe to call at any time.
     bool save();
+    // The file exists but could not be read: save() will not replace it.
+    bool unreadable() const { return unreadable_; }
 
     // A 32-bit decimal integer; nullopt when missing or not such a number.
     std::optional<std::int32_t> readInt(const QString& group, const QString& name) const;

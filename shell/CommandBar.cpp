@@ -4,22 +4,55 @@
 #include "shell/CommandIcons.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QSlider>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace {
 
 // The hints of buttons 1 ... 36, in their order.
 const char* const kHints[CommandBar::kButtonCount] = {
-    "Create a new file", "Open an existing file", "Save the file", "Export as a picture", "Print the picture",
-    "Undo the last edit", "Redo the last undo", "Repaint the screen", "Select an item", "Zoom out", "Zoom in",
-    "Place the selected item behind other objects", "Place the selected item on top of other objects",
-    "Erase the selected item", "Paste from clipboard", "Copy to clipboard", "Insert line", "Insert text",
-    "Gridlines", "Snap", "Insert triangle", "Insert square", "Insert rectangle", "Insert circle",
-    "Insert ellipse", "Insert polygon", "Insert picture", "Insert arc", "Insert spline", "Insert curve",
-    "Insert pie", "Insert star", "Insert solid", "Insert oblong", "Join items", "Split group",
+    "Create a new file",
+    "Open an existing file",
+    "Save the file",
+    "Export as a picture",
+    "Print the picture",
+    "Undo the last edit",
+    "Redo the last undo",
+    "Repaint the screen",
+    "Select an item",
+    "Zoom out",
+    "Zoom in",
+    "Place the selected item behind other objects",
+    "Place the selected item on top of other objects",
+    "Erase the selected item",
+    "Paste from clipboard",
+    "Copy to clipboard",
+    "Insert line",
+    "Insert text",
+    "Gridlines",
+    "Snap",
+    "Insert triangle",
+    "Insert square",
+    "Insert rectangle",
+    "Insert circle",
+    "Insert ellipse",
+    "Insert polygon",
+    "Insert picture",
+    "Insert arc",
+    "Insert spline",
+    "Insert curve",
+    "Insert pie",
+    "Insert star",
+    "Insert solid",
+    "Insert oblong",
+    "Join items",
+    "Split group",
 };
 
 using B = UpperButton;
@@ -27,16 +60,22 @@ using B = UpperButton;
 // Buttons in the order they stand in the bar, in groups: files, history,
 // selecting and inserting, grid, the selection's commands; the zoom controls
 // close the row. None is a gap between groups.
-constexpr UpperButton kRowOrder[] = { B::New, B::Open, B::Save, B::Export, B::Print, B::None, B::Undo, B::Redo,
-    B::Repaint, B::None, B::Select, B::InsertLine, B::InsertText, B::InsertPicture, B::InsertTriangle,
-    B::InsertSquare, B::InsertRectangle, B::InsertCircle, B::InsertEllipse, B::InsertPolygon, B::InsertArc,
-    B::InsertSpline, B::InsertCurve, B::InsertPie, B::InsertStar, B::InsertSolid, B::InsertOblong, B::None,
-    B::Gridlines, B::Snap, B::None, B::ToBack, B::ToFront, B::Erase, B::Paste, B::Copy, B::JoinItems, B::SplitGroup,
-    B::None };
+constexpr UpperButton kRowOrder[] = { B::New, B::Open, B::Save, B::Export, B::Print, B::None, B::Undo,
+    B::Redo, B::Repaint, B::None, B::Select, B::InsertLine, B::InsertText, B::InsertPicture,
+    B::InsertTriangle, B::InsertSquare, B::InsertRectangle, B::InsertCircle, B::InsertEllipse,
+    B::InsertPolygon, B::InsertArc, B::InsertSpline, B::InsertCurve, B::InsertPie, B::InsertStar,
+    B::InsertSolid, B::InsertOblong, B::None, B::Gridlines, B::Snap, B::None, B::ToBack, B::ToFront, B::Erase,
+    B::Paste, B::Copy, B::JoinItems, B::SplitGroup, B::None };
 
-int numberOf(UpperButton which) { return static_cast<int>(which); }
+int numberOf(UpperButton which)
+{
+    return static_cast<int>(which);
+}
 
 constexpr int kLowerAfterMs = 5000;
+constexpr int kGroupGap = 8;
+constexpr int kMargin = 2;
+constexpr int kOverflowWidth = 20;
 
 } // namespace
 
@@ -45,19 +84,20 @@ CommandBar::CommandBar(QWidget* parent)
 {
     setObjectName(QStringLiteral("CommandBar"));
     setMouseTracking(true);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(2, 0, 2, 0);
-    row->setSpacing(0);
+    wanted_.fill(true);
     for (int number = 1; number <= kButtonCount; ++number)
         createButton(static_cast<UpperButton>(number));
+    int gap = 0;
     for (UpperButton which : kRowOrder) {
-        if (which == UpperButton::None)
-            row->addSpacing(8);
-        else
-            row->addWidget(button(which));
+        if (which == UpperButton::None) {
+            gap += kGroupGap;
+            continue;
+        }
+        row_.push_back({ button(which), which, gap });
+        gap = 0;
     }
-    createZoomSlider(row);
-    row->addStretch(1);
+    createZoomSlider();
+    createOverflowButton();
 
     lowerTimer_.setSingleShot(true);
     lowerTimer_.setInterval(kLowerAfterMs);
@@ -73,15 +113,13 @@ void CommandBar::createButton(UpperButton which)
     connect(button, &QAbstractButton::clicked, this, [this, which] { emit buttonClicked(which); });
 }
 
-void CommandBar::createZoomSlider(QHBoxLayout* row)
+void CommandBar::createZoomSlider()
 {
-    // The track bar sits between Zoom out and Zoom in.
-    row->addWidget(button(UpperButton::ZoomOut));
     zoomSlider_ = new QSlider(Qt::Horizontal, this);
     zoomSlider_->setObjectName(QStringLiteral("zoomSlider"));
     zoomSlider_->setRange(0, 300);
     zoomSlider_->setTickInterval(25);
-    zoomSlider_->setTickPosition(QSlider::NoTicks);
+    zoomSlider_->setTickPosition(QSlider::TicksBelow);
     zoomSlider_->setPageStep(25);
     zoomSlider_->setValue(100);
     zoomSlider_->setFixedWidth(110);
@@ -89,21 +127,124 @@ void CommandBar::createZoomSlider(QHBoxLayout* row)
     zoomSlider_->setContextMenuPolicy(Qt::PreventContextMenu);
     zoomSlider_->setToolTip(tr("Zoom"));
     zoomSlider_->installEventFilter(this);
-    row->addWidget(zoomSlider_);
-    row->addWidget(button(UpperButton::ZoomIn));
 
     zoomLabel_ = new QLabel(QStringLiteral("100%"), this);
     zoomLabel_->setObjectName(QStringLiteral("zoomLabel"));
-    zoomLabel_->setMinimumWidth(zoomLabel_->fontMetrics().horizontalAdvance(QStringLiteral("300% ")));
+    zoomLabel_->setFixedWidth(zoomLabel_->fontMetrics().horizontalAdvance(QStringLiteral("300% ")));
     zoomLabel_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    row->addSpacing(4);
-    row->addWidget(zoomLabel_);
+
+    // The track bar sits between Zoom out and Zoom in, its label after them.
+    row_.push_back({ button(UpperButton::ZoomOut), UpperButton::ZoomOut, 0 });
+    row_.push_back({ zoomSlider_, UpperButton::None, 0 });
+    row_.push_back({ button(UpperButton::ZoomIn), UpperButton::ZoomIn, 0 });
+    row_.push_back({ zoomLabel_, UpperButton::None, 4 });
 
     connect(zoomSlider_, &QSlider::valueChanged, this, [this](int position) {
         if (zoomSlider_->signalsBlocked())
             return;
         zoomLabel_->setText(QString::number(position) + QLatin1Char('%'));
     });
+}
+
+void CommandBar::createOverflowButton()
+{
+    overflowButton_ = new QToolButton(this);
+    overflowButton_->setObjectName(QStringLiteral("commandBarOverflow"));
+    overflowButton_->setText(QStringLiteral("\u00BB"));
+    overflowButton_->setToolTip(tr("More commands"));
+    overflowButton_->setAutoRaise(true);
+    overflowButton_->setPopupMode(QToolButton::InstantPopup);
+    overflowButton_->setFixedSize(kOverflowWidth, 24);
+    overflowMenu_ = new QMenu(overflowButton_);
+    overflowMenu_->setObjectName(QStringLiteral("commandBarOverflowMenu"));
+    overflowButton_->setMenu(overflowMenu_);
+    connect(overflowMenu_, &QMenu::aboutToShow, this, &CommandBar::fillOverflowMenu);
+    overflowButton_->hide();
+}
+
+bool CommandBar::wanted(const Slot& slot) const
+{
+    return slot.which == UpperButton::None || wanted_[std::size_t(numberOf(slot.which) - 1)];
+}
+
+// Widgets of a fixed width keep it; the others take their preferred width.
+int CommandBar::slotWidth(const Slot& slot)
+{
+    const QWidget* w = slot.widget;
+    return w->maximumWidth() < QWIDGETSIZE_MAX ? w->maximumWidth() : w->sizeHint().width();
+}
+
+int CommandBar::rowWidth() const
+{
+    int width = 0;
+    for (const Slot& slot : row_)
+        if (wanted(slot))
+            width += slot.gapBefore + slotWidth(slot);
+    return width;
+}
+
+QSize CommandBar::sizeHint() const
+{
+    return { rowWidth() + 2 * kMargin, 24 };
+}
+
+QSize CommandBar::minimumSizeHint() const
+{
+    return { kOverflowWidth + 2 * kMargin, 24 };
+}
+
+void CommandBar::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    layoutRow();
+}
+
+// Places the wanted widgets from the left as long as they fit; the buttons
+// after the first that does not fit go to the overflow menu.
+void CommandBar::layoutRow()
+{
+    const int right = width() - kMargin;
+    const bool overflowing = rowWidth() + 2 * kMargin > width();
+    const int limit = overflowing ? right - kOverflowWidth : right;
+    overflowed_.clear();
+    int x = kMargin;
+    bool full = false;
+    for (const Slot& slot : row_) {
+        if (!wanted(slot)) {
+            slot.widget->hide();
+            continue;
+        }
+        const int w = slotWidth(slot);
+        const int h = std::min(slot.widget->sizeHint().height(), height());
+        full = full || x + slot.gapBefore + w > limit;
+        if (full) {
+            slot.widget->hide();
+            if (slot.which != UpperButton::None)
+                overflowed_.push_back(slot.which);
+            continue;
+        }
+        x += slot.gapBefore;
+        slot.widget->setGeometry(x, (height() - h) / 2, w, h);
+        slot.widget->show();
+        x += w;
+    }
+    overflowButton_->setVisible(overflowing);
+    if (overflowing)
+        overflowButton_->move(right - kOverflowWidth, (height() - overflowButton_->height()) / 2);
+}
+
+void CommandBar::fillOverflowMenu()
+{
+    overflowMenu_->clear();
+    for (UpperButton which : overflowed_) {
+        const CommandButton* source = button(which);
+        QAction* entry = overflowMenu_->addAction(source->icon(), hintOf(which));
+        entry->setObjectName(QStringLiteral("overflow%1").arg(numberOf(which)));
+        entry->setEnabled(source->isEnabled());
+        entry->setCheckable(source->isPressedIn());
+        entry->setChecked(source->isPressedIn());
+        connect(entry, &QAction::triggered, this, [this, which] { emit buttonClicked(which); });
+    }
 }
 
 CommandButton* CommandBar::button(UpperButton which) const
@@ -123,7 +264,8 @@ void CommandBar::setButtonVisible(UpperButton which, bool visible)
     if (CommandButton* b = button(which)) {
         if (!visible)
             b->setRaised(false);
-        b->setVisible(visible);
+        wanted_[std::size_t(numberOf(which) - 1)] = visible;
+        layoutRow();
     }
 }
 
@@ -180,12 +322,18 @@ bool CommandBar::eventFilter(QObject* watched, QEvent* event)
     if (watched == zoomSlider_ && event->type() == QEvent::MouseButtonRelease) {
         // Let the slider finish its own handling first, then report where it stopped.
         QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (zoomSlider_->value() > 0)
-                    emit zoomSliderReleased(zoomSlider_->value());
-            },
-            Qt::QueuedConnection);
+            this, [this] { emit zoomSliderReleased(zoomSlider_->value()); }, Qt::QueuedConnection);
+    }
+    if (watched == zoomSlider_ && event->type() == QEvent::Wheel) {
+        // The wheel zooms by the zoom steps instead of moving the slider
+        // to a position that is never applied.
+        const QPoint angle = static_cast<QWheelEvent*>(event)->angleDelta();
+        sliderWheelRest_ += angle.y() != 0 ? angle.y() : angle.x();
+        const int steps = sliderWheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+        sliderWheelRest_ -= steps * QWheelEvent::DefaultDeltasPerStep;
+        if (steps != 0)
+            emit zoomStepsRequested(steps);
+        return true;
     }
     if (watched == zoomSlider_ && event->type() == QEvent::Enter)
         lowerAll();

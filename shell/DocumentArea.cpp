@@ -2,8 +2,11 @@
 
 #include "canvas/widgets/DocumentWindow.h"
 
+#include <QAction>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QRandomGenerator>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -52,7 +55,10 @@ std::vector<DocumentWindow*> DocumentArea::documents() const
     return found;
 }
 
-DocumentWindow* DocumentArea::activeDocument() const { return openDocumentWindow(currentSubWindow()); }
+DocumentWindow* DocumentArea::activeDocument() const
+{
+    return openDocumentWindow(currentSubWindow());
+}
 
 DocumentWindow* DocumentArea::documentById(std::int32_t windowId) const
 {
@@ -75,14 +81,25 @@ DocumentWindow* DocumentArea::open(const QString& fileName)
 {
     const std::int32_t id = drawWindowId();
     const std::vector<DocumentWindow*> open = documents();
-    DocumentWindow* docWindow = nullptr;
     if (open.size() == 1 && open.front()->isUntouched() && !fileName.isEmpty()) {
-        docWindow = open.front();
-        emit documentReused(docWindow->windowId());
-    } else {
-        docWindow = createDocumentWindow();
+        DocumentWindow* reused = open.front();
+        const std::int32_t oldId = reused->windowId();
+        if (!reused->initDocument(id, fileName))
+            return nullptr;
+        emit documentReused(oldId);
+        return shown(reused);
     }
-    docWindow->initDocument(id, fileName);
+    DocumentWindow* docWindow = createDocumentWindow();
+    if (!docWindow->initDocument(id, fileName)) {
+        // Nothing was opened: the window goes again before anyone saw it.
+        docWindow->closeWithoutQuestions();
+        return nullptr;
+    }
+    return shown(docWindow);
+}
+
+DocumentWindow* DocumentArea::shown(DocumentWindow* docWindow)
+{
     windowIds_[docWindow] = docWindow->windowId();
     bringToFront(docWindow);
     return docWindow;
@@ -96,11 +113,51 @@ DocumentWindow* DocumentArea::createDocumentWindow()
         windowIds_.remove(gone);
     });
     emit documentCreated(docWindow);
+    const std::vector<DocumentWindow*> open = documents();
+    QMdiSubWindow* previous = open.empty() ? nullptr : subWindowOf(open.back());
     QMdiSubWindow* window = addSubWindow(docWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    const QSize area = viewport()->size();
-    window->resize(std::max(area.width() * 9 / 10, 480), std::max(area.height() * 9 / 10, 360));
+    leaveKeysToMenus(window);
+    placeInSight(window, previous);
     return docWindow;
+}
+
+// The sub-window's own menu claims keys that the main menu already has
+// (Ctrl+W for Close among them); two owners of one key make Qt run neither.
+void DocumentArea::leaveKeysToMenus(QMdiSubWindow* window)
+{
+    if (QMenu* menu = window->systemMenu())
+        for (QAction* entry : menu->actions())
+            entry->setShortcuts({});
+}
+
+// A new window lies wholly inside the area: one title bar down and right
+// from the previous one, made smaller when that leaves too little room, back
+// at the top left corner when even the smaller one would not fit. In an area
+// too small for a usable window it fills the area.
+void DocumentArea::placeInSight(QMdiSubWindow* window, QMdiSubWindow* previous)
+{
+    constexpr QSize kUsable(320, 240);
+    const QSize area = viewport()->size();
+    const QSize wanted(std::max(area.width() * 9 / 10, 480), std::max(area.height() * 9 / 10, 360));
+    QSize size = wanted.boundedTo(area);
+    const QSize smallest = kUsable.boundedTo(area);
+    QPoint at(0, 0);
+    if (previous && !previous->isMaximized()) {
+        const int step
+            = std::max(window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window), 16);
+        const QPoint next = previous->pos() + QPoint(step, step);
+        const QSize room(area.width() - next.x(), area.height() - next.y());
+        if (next.x() >= 0 && next.y() >= 0 && room.width() >= smallest.width()
+            && room.height() >= smallest.height()) {
+            at = next;
+            size = size.boundedTo(room);
+        }
+    }
+    if (smallest != kUsable)
+        size = area;
+    window->resize(size);
+    window->move(at);
 }
 
 void DocumentArea::bringToFront(DocumentWindow* docWindow)

@@ -26,7 +26,8 @@ public:
 
     // New (empty name) and Open: a file goes into the only window when that
     // one's drawing is untouched, else into a new window; a new drawing
-    // always gets a new window. The window comes to the front.
+    // always gets a new window. The window comes to the front. Null, with
+    // no window made or changed, when the file was declined or unreadable.
     DocumentWindow* open(const QString& fileName);
     void bringToFront(DocumentWindow* docWindow);
     // Closes the window as its close button does (asking about changes).
@@ -43,6 +44,9 @@ signals:
 private:
     std::int32_t drawWindowId() const;
     DocumentWindow* createDocumentWindow();
+    DocumentWindow* shown(DocumentWindow* docWindow);
+    void leaveKeysToMenus(QMdiSubWindow* window);
+    void placeInSight(QMdiSubWindow* window, QMdiSubWindow* previous);
     void subWindowActivated(QMdiSubWindow* window);
 
     EditorContext& context_;

@@ -11,6 +11,7 @@
 #include "panels/ToolPalette.h"
 #include "panels/WizardWindow.h"
 #include "platform/FontList.h"
+#include "platform/SettingsStore.h"
 #include "platform/widgets/OpenRequestMacro.h"
 #include "shell/CommandBar.h"
 #include "shell/DocumentArea.h"
@@ -26,7 +27,9 @@
 #include "shell/ZoomControl.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QScrollArea>
 #include <QSplitter>
@@ -37,6 +40,8 @@ namespace {
 constexpr int kUpperMenuHeight = 24;
 constexpr int kUpperMenuMaxHeight = 30;
 constexpr int kSidePanelWidth = 120;
+// How often open requests look again whether the question they wait for has gone.
+constexpr int kRequestRetryMs = 100;
 
 const char* const kExitQuestion = "One or more files were modified, but the changes have not been saved.\n"
                                   "Do you want to save the files?";
@@ -141,6 +146,8 @@ void MainWindow::createTimers()
             fileNew();
     });
     connect(&lastWindowTimer_, &QTimer::timeout, this, &MainWindow::afterDocumentClosed);
+    pendingRequestTimer_.setSingleShot(true);
+    connect(&pendingRequestTimer_, &QTimer::timeout, this, &MainWindow::openRequestedFiles);
     // Listing the fonts makes the system read its whole font collection, which
     // takes a moment: doing it once the window shows keeps the start quick and
     // spares the first text that is drawn the wait.
@@ -164,6 +171,8 @@ void MainWindow::startUp()
         setupTimer_.start();
     fontListTimer_.start();
     retryRegistration(context_);
+    if (const SettingsStore* store = context_.settingsStore(); store && store->unreadable())
+        QTimer::singleShot(0, this, [this, path = store->filePath()] { reportUnreadableSettings(path); });
 }
 
 void MainWindow::showFirstTimeSetup()
@@ -190,6 +199,18 @@ void MainWindow::endAfterCancelledSetup()
         setupCancelled_ = false;
 }
 
+
+// Told once, as the window opens: the built-in settings are in use and
+// nothing the user changes will be kept, since the file is left alone.
+void MainWindow::reportUnreadableSettings(const QString& path)
+{
+    context_.prompt().ask(UserPrompt::Kind::Warning,
+        tr("The settings file \"%1\" cannot be read.\nTavelle starts with its built-in settings, and your "
+           "settings will not be saved when it ends.")
+            .arg(QDir::toNativeSeparators(path)),
+        UserPrompt::Buttons::Ok);
+}
+
 DocumentWindow* MainWindow::activeDocument() const
 {
     return documentArea_->activeDocument();
@@ -203,7 +224,8 @@ std::vector<DocumentWindow*> MainWindow::documents() const
 DocumentWindow* MainWindow::openDocument(const QString& fileName)
 {
     DocumentWindow* docWindow = documentArea_->open(fileName);
-    setDocumentCommandsEnabled(true);
+    if (docWindow)
+        setDocumentCommandsEnabled(true);
     return docWindow;
 }
 
@@ -217,6 +239,7 @@ void MainWindow::connectDocument(DocumentWindow* docWindow)
             windowMenu_->check(docWindow->windowId());
     });
     connect(docWindow, &DocumentWindow::zoomChanged, zoom_, &ZoomControl::show);
+    connect(docWindow, &DocumentWindow::zoomStepsRequested, zoom_, &ZoomControl::zoomBySteps);
     connect(docWindow, &DocumentWindow::fileUsed, recentFiles_, &RecentFilesMenu::add);
     connect(docWindow, &DocumentWindow::gridStateChanged, this, [this, docWindow] {
         if (docWindow == activeDocument())
@@ -357,12 +380,38 @@ void MainWindow::updateUndoRedoButtons()
     action(QStringLiteral("cut"))->setEnabled(docWindow && firstSelected(docWindow->items()));
 }
 
-void MainWindow::executeOpenMacro(const QString& macro)
+QString MainWindow::executeOpenMacro(const QString& macro)
 {
+    if (isActivateMacro(macro)) {
+        pendingRequests_.append(QString());
+        pendingRequestTimer_.start(0);
+        return {};
+    }
     const QString fileName = fileNameFromMacro(macro);
-    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+    if (fileName.isEmpty())
+        return tr("the request names no file");
+    if (!QFileInfo(fileName).isFile())
+        return tr("cannot find the file");
+    pendingRequests_.append(QFileInfo(fileName).absoluteFilePath());
+    pendingRequestTimer_.start(0);
+    return {};
+}
+
+// Requests wait while a question or dialog is open: the answer belongs to
+// the drawing it was asked about, which a request must not swap underneath.
+void MainWindow::openRequestedFiles()
+{
+    if (openingRequests_ || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        pendingRequestTimer_.start(kRequestRetryMs);
         return;
-    openDocument(fileName);
+    }
+    openingRequests_ = true;
+    while (!pendingRequests_.isEmpty()) {
+        const QString fileName = pendingRequests_.takeFirst();
+        if (!fileName.isEmpty())
+            openDocument(fileName);
+    }
+    openingRequests_ = false;
     if (isMinimized())
         showNormal();
     raise();
@@ -376,11 +425,10 @@ void MainWindow::fileNew()
 
 void MainWindow::fileOpen()
 {
-    const QString path = openFileDialog(this, context_, [this](const QString& chosen) {
-        recentFiles_->add(chosen);
-    }).trimmed();
-    if (!path.isEmpty())
-        openDocument(path);
+    // Only a file that was opened joins the recently used files.
+    const QString path = openFileDialog(this, context_, nullptr).trimmed();
+    if (!path.isEmpty() && openDocument(path))
+        recentFiles_->add(path);
 }
 
 void MainWindow::fileSave()

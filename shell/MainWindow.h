@@ -38,8 +38,10 @@ public:
 
     // New (empty name) and Open end here.
     DocumentWindow* openDocument(const QString& fileName);
-    // Handles an open macro from the desktop: [open("FILE")].
-    void executeOpenMacro(const QString& macro);
+    // Takes an open macro from the desktop or a later start: [open("FILE")]
+    // or [activate()]. Returns why it was refused, empty when it was taken.
+    // The file opens as soon as no question or dialog is open.
+    QString executeOpenMacro(const QString& macro);
 
     DocumentWindow* activeDocument() const;
     std::vector<DocumentWindow*> documents() const;
@@ -75,6 +77,8 @@ private:
     void showFirstTimeSetup();
     void endAfterCancelledSetup();
     bool exitQuery();
+    void reportUnreadableSettings(const QString& path);
+    void openRequestedFiles();
 
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
@@ -84,6 +88,7 @@ private:
     void buildToolsMenu();
     void buildCustomizeMenu();
     void buildHelpMenu();
+    void addSwitchingKeys();
     QAction* addEntry(
         QMenu* menu, const QString& name, const QString& caption, const QList<QKeySequence>& keys = {});
     QAction* addUnavailableEntry(
@@ -125,4 +130,9 @@ private:
     bool setupCancelled_ = false;
 
     QTimer firstDrawingTimer_, lastWindowTimer_, fontListTimer_, setupTimer_, setupEndTimer_;
+    // Files asked for by open requests, in order; an empty name only brings
+    // the window to the front.
+    QStringList pendingRequests_;
+    QTimer pendingRequestTimer_;
+    bool openingRequests_ = false;
 };

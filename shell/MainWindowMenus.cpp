@@ -2,6 +2,7 @@
 
 #include "canvas/EditorContext.h"
 #include "canvas/widgets/DocumentWindow.h"
+#include "shell/CommandBar.h"
 #include "shell/DocumentArea.h"
 #include "shell/PageNavigator.h"
 #include "shell/RecentFilesMenu.h"
@@ -47,9 +48,33 @@ void MainWindow::buildMenus()
             documentArea_->bringToFront(target);
     });
     connect(windowMenu_, &WindowMenu::checkedChanged, this, &MainWindow::showCurrentFile);
+    addSwitchingKeys();
     connect(documentArea_, &DocumentArea::documentReused, windowMenu_, &WindowMenu::remove);
     showCurrentFile(QString());
     buildHelpMenu();
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab go through the drawings, most recently used
+// first, as in other programs with several documents.
+void MainWindow::addSwitchingKeys()
+{
+    // Shift+Tab arrives as Backtab on most systems, as Shift+Tab on some.
+    const std::pair<const char*, QList<QKeySequence>> keys[] = {
+        { "nextDocumentKey", { QKeySequence(Qt::CTRL | Qt::Key_Tab) } },
+        { "previousDocumentKey",
+            { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab) } },
+    };
+    for (const auto& [name, shortcuts] : keys) {
+        auto* entry = new QAction(this);
+        entry->setObjectName(QString::fromLatin1(name));
+        entry->setShortcuts(shortcuts);
+        addAction(entry);
+    }
+    connect(action(QStringLiteral("nextDocumentKey")), &QAction::triggered, documentArea_,
+        &QMdiArea::activateNextSubWindow);
+    connect(action(QStringLiteral("previousDocumentKey")), &QAction::triggered, documentArea_,
+        &QMdiArea::activatePreviousSubWindow);
 }
 
 QAction* MainWindow::addEntry(
@@ -89,12 +114,16 @@ void MainWindow::buildFileMenu()
     connect(recentFiles_, &RecentFilesMenu::openRequested, this, &MainWindow::openDocument);
 
     QAction* save = addEntry(file, "fileSave", tr("&Save"), { ctrl(Qt::Key_S) });
-    QAction* saveAs = addEntry(file, "fileSaveAs", tr("Save &As..."));
-    QAction* close = addEntry(file, "fileClose", tr("&Close"), { ctrl(Qt::Key_W) });
+    QAction* saveAs
+        = addEntry(file, "fileSaveAs", tr("Save &As..."), { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) });
+    QAction* close = addEntry(file, "fileClose", tr("&Close"), { ctrl(Qt::Key_W), ctrl(Qt::Key_F4) });
     connect(save, &QAction::triggered, this, &MainWindow::fileSave);
     connect(saveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
     connect(close, &QAction::triggered, this, &MainWindow::fileClose);
     documentCommands_ = { save, saveAs, close };
+    // The upper menu's Save button can be used exactly when File > Save can.
+    connect(save, &QAction::changed, commandBar_,
+        [this, save] { commandBar_->setButtonEnabled(UpperButton::Save, save->isEnabled()); });
     file->addSeparator();
 
     QMenu* pageSetup = file->addMenu(tr("Pa&ge Setup"));

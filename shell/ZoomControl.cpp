@@ -11,7 +11,10 @@
 #include <cmath>
 
 namespace {
-int percentOf(double zoom) { return static_cast<int>(std::lround(zoom * 100)); }
+int percentOf(double zoom)
+{
+    return static_cast<int>(std::lround(zoom * 100));
+}
 } // namespace
 
 ZoomControl::ZoomControl(QMenu* zoomMenu, CommandBar& commandBar, QWidget* keyTarget)
@@ -41,6 +44,7 @@ ZoomControl::ZoomControl(QMenu* zoomMenu, CommandBar& commandBar, QWidget* keyTa
     connect(in, &QAction::triggered, this, &ZoomControl::zoomIn);
     connect(out, &QAction::triggered, this, &ZoomControl::zoomOut);
     connect(&commandBar_, &CommandBar::zoomSliderReleased, this, &ZoomControl::sliderReleased);
+    connect(&commandBar_, &CommandBar::zoomStepsRequested, this, &ZoomControl::zoomBySteps);
     refresh();
 }
 
@@ -73,10 +77,22 @@ void ZoomControl::zoomIn()
         zoomToPercent(next);
 }
 
+void ZoomControl::zoomBySteps(int steps)
+{
+    for (; steps > 0; --steps)
+        zoomIn();
+    for (; steps < 0; ++steps)
+        zoomOut();
+}
+
+// A release at 0 changes nothing, so the slider and its label go back to the
+// zoom in force.
 void ZoomControl::sliderReleased(int position)
 {
     if (position > 0)
         zoomToPercent(position);
+    else
+        refresh();
 }
 
 // The label, the slider (without reporting the move) and the Zoom menu's

@@ -25,6 +25,8 @@ public:
     void zoomToPercent(int percent);
     void zoomIn();
     void zoomOut();
+    // Zoom in (positive) or out (negative) by that many steps, as the wheel asks.
+    void zoomBySteps(int steps);
 
 signals:
     void zoomChosen(double zoom);

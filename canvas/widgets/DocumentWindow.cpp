@@ -119,7 +119,8 @@ bool DocumentWindow::isModified() const
 
 bool DocumentWindow::isUntouched() const
 {
-    return ::isUntouched(items_);
+    // A drawing from a file is the user's work however small it is.
+    return fileName_.isEmpty() && ::isUntouched(items_);
 }
 
 std::int32_t DocumentWindow::docToScreen(std::int32_t v, std::int32_t tile) const
@@ -132,8 +133,16 @@ std::int32_t DocumentWindow::screenToDoc(std::int32_t p, std::int32_t tile) cons
     return ::screenToDoc(zoomOf(items_), p, tile);
 }
 
-void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName)
+bool DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName)
 {
+    // The file is read before the window lets go of what it shows, so a file
+    // the user declines or that cannot be read leaves the window as it was.
+    ItemList loadedItems;
+    const bool picture = isPictureFileName(fileName);
+    const bool hasFile = !fileName.trimmed().isEmpty();
+    if (hasFile && !picture && !readFile(fileName, loadedItems))
+        return false;
+
     busy_ = true;
     ++effectsGeneration_;
     effects_->stop();
@@ -142,21 +151,21 @@ void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName
     clearDocument(fileName);
     emit zoomChanged(1.0);
     createNewDrawing();
-    bool loaded = false;
-    if (!fileName.trimmed().isEmpty()) {
-        if (isPictureFileName(fileName)) {
-            // Picture files go to the picture insertion dialog; without one
-            // the drawing stays empty and the user is told so.
-            context_.prompt().ask(UserPrompt::Kind::Information,
-                QStringLiteral("Inserting pictures is not available yet, so \"%1\" was not opened. "
-                               "A new drawing was started instead.")
-                    .arg(QFileInfo(fileName.trimmed()).fileName()),
-                UserPrompt::Buttons::Ok);
-        } else {
-            loaded = loadFile(fileName);
-        }
+    const bool loaded = hasFile && !picture;
+    if (picture) {
+        // Picture files go to the picture insertion dialog; without one
+        // the drawing stays empty and the user is told so.
+        context_.prompt().ask(UserPrompt::Kind::Information,
+            QStringLiteral("Inserting pictures is not available yet, so \"%1\" was not opened. "
+                           "A new drawing was started instead.")
+                .arg(QFileInfo(fileName.trimmed()).fileName()),
+            UserPrompt::Buttons::Ok);
     }
-    if (!loaded) {
+    if (loaded) {
+        items_ = std::move(loadedItems);
+        fileName_ = QFileInfo(fileName.trimmed()).absoluteFilePath();
+        finishLoadedDrawing();
+    } else {
         fileName_.clear();
         untitledNumber_ = context_.takeUntitledNumber();
     }
@@ -166,6 +175,7 @@ void DocumentWindow::initDocument(std::int32_t windowId, const QString& fileName
     layoutView();
     if (loaded)
         effectsTimer_.start();
+    return true;
 }
 
 void DocumentWindow::clearDocument(const QString& fileName)
@@ -204,24 +214,21 @@ void DocumentWindow::createNewDrawing()
     setEditMode(carriesOver(editMode()) ? editMode() : EditMode::Select);
 }
 
-bool DocumentWindow::loadFile(const QString& fileName)
+bool DocumentWindow::readFile(const QString& fileName, ItemList& into)
 {
     const QString path = fileName.trimmed();
     QString error;
     NotingPrompt prompt(context_.prompt());
-    if (!readDrawing(path, items_, context_.screen(), prompt, &error)) {
-        // A missing file is the caller's to report (the recently used files
-        // say "Cannot find the file."); a declined question needs no message.
-        if (!prompt.asked && QFileInfo::exists(path)) {
-            context_.prompt().ask(UserPrompt::Kind::Error,
-                QStringLiteral("Cannot open the file \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error),
-                UserPrompt::Buttons::Ok);
-        }
-        return false;
+    if (readDrawing(path, into, context_.screen(), prompt, &error))
+        return true;
+    // A missing file is the caller's to report (the recently used files say
+    // "Cannot find the file."); a declined question needs no message.
+    if (!prompt.asked && QFileInfo::exists(path)) {
+        context_.prompt().ask(UserPrompt::Kind::Error,
+            QStringLiteral("Cannot open the file \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error),
+            UserPrompt::Buttons::Ok);
     }
-    fileName_ = QFileInfo(path).absoluteFilePath();
-    finishLoadedDrawing();
-    return true;
+    return false;
 }
 
 void DocumentWindow::finishLoadedDrawing()

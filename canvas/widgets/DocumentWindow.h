@@ -39,8 +39,10 @@ public:
     ~DocumentWindow() override;
 
     // Starts a new drawing (empty `fileName`) or loads a file; also
-    // re-initialises an untouched window that is reused for a file.
-    void initDocument(std::int32_t windowId, const QString& fileName);
+    // re-initialises an untouched window that is reused for a file. False,
+    // with the window left as it was, when the file was declined or could
+    // not be read.
+    bool initDocument(std::int32_t windowId, const QString& fileName);
 
     ItemList& items() { return items_; }
     const ItemList& items() const { return items_; }
@@ -52,7 +54,8 @@ public:
     // The file name without folder and extension, or "Untitled N".
     QString title() const;
     bool isModified() const;
-    // No unsaved changes and at most three records: a window that may be reused.
+    // A new drawing without unsaved changes and with at most three records:
+    // a window that may be reused.
     bool isUntouched() const;
 
     // The tool: choosing one (or select) drops the points entered so far
@@ -152,9 +155,12 @@ signals:
     // The tool's count of entered points changed (the line panel's steps
     // follow it).
     void pointCountChanged(int count);
+    // Ctrl+wheel: zoom in (positive) or out (negative) by this many zoom steps.
+    void zoomStepsRequested(int steps);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -163,7 +169,7 @@ private:
     void createTimers();
     void clearDocument(const QString& fileName);
     void createNewDrawing();
-    bool loadFile(const QString& fileName);
+    bool readFile(const QString& fileName, ItemList& into);
     void finishLoadedDrawing();
     void makeBitmaps();
     void recomputeTile();
@@ -251,4 +257,7 @@ private:
     QWidget* scrollCorner_ = nullptr;
 
     QTimer toolPanelTimer_, effectsTimer_, holdTimer_, caretTimer_;
+    // Wheel turns not yet used up: fine-grained wheels send parts of a notch.
+    QPoint wheelRest_;
+    int zoomWheelRest_ = 0;
 };

@@ -16,8 +16,10 @@
 #include "model/ItemRecord.h"
 #include "platform/Bitmap24.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -110,6 +112,43 @@ void DocumentWindow::resizeEvent(QResizeEvent* event)
         layoutView();
 }
 
+// The wheel scrolls the canvas as in any view: up and down, sideways with
+// Shift or on a sideways wheel; with Ctrl it zooms by the zoom steps.
+void DocumentWindow::wheelEvent(QWheelEvent* event)
+{
+    constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
+    QPoint angle = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoomWheelRest_ += angle.y() != 0 ? angle.y() : angle.x();
+        const int steps = zoomWheelRest_ / kNotch;
+        zoomWheelRest_ -= steps * kNotch;
+        if (steps != 0)
+            emit zoomStepsRequested(steps);
+        event->accept();
+        return;
+    }
+    QPoint pixels = event->pixelDelta();
+    if (event->modifiers() & Qt::ShiftModifier) {
+        angle = angle.transposed();
+        pixels = pixels.transposed();
+    }
+    QPoint move;
+    if (!pixels.isNull()) {
+        move = pixels;
+    } else {
+        wheelRest_ += angle;
+        const int notchPixels = QApplication::wheelScrollLines() * scrollBarY_->singleStep();
+        move = wheelRest_ * notchPixels / kNotch;
+        wheelRest_ -= move * kNotch / notchPixels;
+    }
+    // Turning the wheel towards the user (a negative delta) moves down the drawing.
+    if (!scrollBarX_->isHidden())
+        scrollBarX_->setValue(scrollBarX_->value() - move.x());
+    if (!scrollBarY_->isHidden())
+        scrollBarY_->setValue(scrollBarY_->value() - move.y());
+    event->accept();
+}
+
 void DocumentWindow::layoutView()
 {
     HeaderBody* h = header();
@@ -169,10 +208,11 @@ void DocumentWindow::recomputeTile()
         lastHeight_ = h->screenHeight;
         recreated = true;
     }
+    // A fresh bitmap holds nothing yet: its place is chosen from the start.
     const std::int32_t tx = tileOffset(
-        { canvasBitmap_->width(), originX_, viewPanel_->width(), h->screenWidth, scrollBarX_->value() });
+        { canvasBitmap_->width(), originX_, viewPanel_->width(), h->screenWidth, recreated ? 0 : tileX_ });
     const std::int32_t ty = tileOffset(
-        { canvasBitmap_->height(), originY_, viewPanel_->height(), h->screenHeight, scrollBarY_->value() });
+        { canvasBitmap_->height(), originY_, viewPanel_->height(), h->screenHeight, recreated ? 0 : tileY_ });
     const bool moved = tx != tileX_ || ty != tileY_;
     tileX_ = tx;
     tileY_ = ty;

@@ -67,9 +67,11 @@ TEST_F(MainWindowFixture, UpperMenuStatesAtStart)
     CommandBar* commandBar = window->commandBar();
     EXPECT_TRUE(commandBar->button(B::Select)->isPressedIn()); // the select tool
     // The drawing tools work with or without their panels.
-    for (UpperButton n : { B::New, B::Open, B::Save, B::Repaint, B::Select, B::ZoomOut, B::ZoomIn,
+    for (UpperButton n : { B::New, B::Open, B::Repaint, B::Select, B::ZoomOut, B::ZoomIn,
              B::InsertLine, B::InsertText, B::InsertTriangle, B::InsertOblong })
         EXPECT_TRUE(commandBar->button(n)->isEnabled()) << int(n);
+    // Save, as File > Save, waits for a drawing.
+    EXPECT_FALSE(commandBar->button(B::Save)->isEnabled());
     // Undo and Redo are grey without steps; commands not there yet are grey too.
     for (UpperButton n : { B::Export, B::Print, B::Undo, B::Redo, B::Gridlines, B::Snap, B::InsertPicture })
         EXPECT_FALSE(commandBar->button(n)->isEnabled()) << int(n);
