@@ -8,7 +8,6 @@
 #include "fixtures/RenderFixtures.h"
 #include "fixtures/SettingsFixtures.h"
 
-#include "model/DrawingFile.h"
 #include "base/ScreenMetrics.h"
 
 #include <QCoreApplication>
@@ -20,40 +19,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <random>
 
 namespace {
 
 using namespace renderfixture;
-
-constexpr int kItems = 10000;
-
-void addItem(ItemList& items, std::mt19937& random, int i)
-{
-    std::uniform_int_distribution<int> at(20, 1540), size(10, 50), colour(0, 0xFFFFFF);
-    const QPoint c(at(random), at(random));
-    const int r = size(random);
-    const std::int32_t fill = i % 3 == 0 ? -1 : colour(random);
-    switch (i % 5) {
-    case 0: addLine(items, c, c + QPoint(r * 2, r / 2), colour(random), i % 5, 0.5); break;
-    case 1: addShape(items, kinds::kCircle, { c, c + QPoint(r, 0) }, colour(random), fill); break;
-    case 2: addShape(items, kinds::kTriangle, { c, c + QPoint(r, r), c + QPoint(-r, r) }, colour(random), fill); break;
-    case 3: addShape(items, kinds::kStar, { c, c + QPoint(r, r / 3), c + QPoint(-r / 3, -r / 2) }, colour(random), fill); break;
-    default: addBox(items, c, c + QPoint(r, r * 2 / 3), colour(random)); break;
-    }
-}
-
-bool writeLargeDrawing(const QString& path)
-{
-    ItemList items;
-    addHeader(items, 1600, 1600);
-    std::mt19937 random(7);
-    for (int i = 0; i < kItems; ++i)
-        addItem(items, random, i);
-    for (ItemRecord& r : items)
-        syncRealCoordinates(&r, kScreen);
-    return writeDrawing(path, items);
-}
 
 QTemporaryDir& scratch()
 {
@@ -130,10 +99,16 @@ void runAndReport(benchmark::State& state, const QStringList& arguments)
         state.counters["zoomRepaintMs"] = zoom;
 }
 
-void BM_StartToEmptyDrawing(benchmark::State& state) { runAndReport(state, {}); }
+void BM_StartToEmptyDrawing(benchmark::State& state)
+{
+    runAndReport(state, {});
+}
 BENCHMARK(BM_StartToEmptyDrawing)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_OpenLargeDrawing(benchmark::State& state) { runAndReport(state, { "-open", largeDrawing() }); }
+void BM_OpenLargeDrawing(benchmark::State& state)
+{
+    runAndReport(state, { "-open", largeDrawing() });
+}
 BENCHMARK(BM_OpenLargeDrawing)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_ZoomLargeDrawing(benchmark::State& state)

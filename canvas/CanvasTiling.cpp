@@ -9,20 +9,14 @@ int canvasBitmapSize(std::int32_t screenSize, int viewSize)
 
 std::int32_t tileOffset(const TileInput& in)
 {
-    std::int32_t remaining = 0;
-    if (in.bitmapSize + in.origin - in.viewSize < 0)
-        remaining = std::max(0, in.screenSize - in.bitmapSize);
-    // A window of the bitmap's size: one that is longer than the view
-    // covers all of it wherever it is placed within these bounds.
-    const std::int32_t window = std::max(in.bitmapSize, 1);
-    std::int32_t t = 0;
-    if (remaining > 0)
-        t = (in.scrollPosition / window + 1) * window;
-    if (t > 0) {
-        if (in.screenSize < t + window)
-            t = in.screenSize - window;
-        if (t + in.origin > 0)
-            t = -in.origin;
-    }
-    return t;
+    const std::int32_t lastTile = std::max(0, in.screenSize - in.bitmapSize);
+    const std::int32_t current = std::clamp(in.currentTile, 0, lastTile);
+    const std::int32_t visibleStart = std::max(0, -in.origin);
+    const std::int32_t visibleEnd = std::min(in.screenSize, in.viewSize - in.origin);
+    if (visibleEnd <= visibleStart)
+        return current;
+    if (visibleStart >= current && visibleEnd <= current + in.bitmapSize)
+        return current;
+    const std::int32_t t = visibleEnd > current + in.bitmapSize ? visibleStart : visibleEnd - in.bitmapSize;
+    return std::clamp(t, 0, lastTile);
 }

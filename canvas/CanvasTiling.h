@@ -18,11 +18,13 @@ struct TileInput {
     std::int32_t origin = 0; // where the canvas's edge lies in the view
     int viewSize = 0; // the view area's width (height)
     std::int32_t screenSize = 0; // the canvas's size in zoomed pixels
-    int scrollPosition = 0; // the scroll bar's position
+    std::int32_t currentTile = 0; // the offset the bitmap holds now
 };
 
-// The offset of the part of the canvas that the bitmap holds: 0 while the
-// bitmap's far edge lies outside the view, else the next step of the
-// bitmap's size after the scroll position, kept inside the canvas and never
-// past the view's near edge.
+// The offset of the part of the canvas that the bitmap holds. The bitmap
+// stays where it is while the visible part of the canvas lies inside it, so
+// scrolling within it costs no repaint. Once the visible part leaves it, the
+// new part starts where the visible part starts when the view moved on, or
+// ends where it ends when the view moved back, leaving the most room to
+// scroll on the same way; it always lies inside the canvas.
 std::int32_t tileOffset(const TileInput& in);

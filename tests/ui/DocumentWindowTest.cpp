@@ -53,7 +53,8 @@ TEST_F(DocumentWindowUi, NewDrawingTakesThePageSetupOfTheDefaultDesignType)
         int defaultType;
         int headerType;
     };
-    for (const Case c : { Case { designtypes::kBusinessCards, 4 }, Case { -designtypes::kBusinessCards, -4 } }) {
+    for (const Case c :
+        { Case { designtypes::kBusinessCards, 4 }, Case { -designtypes::kBusinessCards, -4 } }) {
         SCOPED_TRACE(c.defaultType);
         preferences.defaultDesignType = c.defaultType;
         pageset_t& cards = pageSetupOf(preferences.pageSetups, designtypes::kBusinessCards);
@@ -82,11 +83,11 @@ TEST_F(DocumentWindowUi, UntitledNumbersKeepCountingAfterAWindowCloses)
     auto second = newWindow();
     EXPECT_EQ(second->untitledNumber(), n + 1);
     EXPECT_EQ(second->windowTitle(), QStringLiteral("Untitled %1").arg(n + 1));
-    // A file that cannot be loaded also leaves a freshly numbered untitled window.
-    second->initDocument(7, testpaths::scratchDir() + "/missing.tvle");
-    EXPECT_EQ(second->untitledNumber(), n + 2);
+    // A file that cannot be loaded leaves the window as it was, number and all.
+    EXPECT_FALSE(second->initDocument(7, testpaths::scratchDir() + "/missing.tvle"));
+    EXPECT_EQ(second->untitledNumber(), n + 1);
     EXPECT_TRUE(second->fileName().isEmpty());
-    EXPECT_EQ(context.lastUntitledNumber(), n + 2);
+    EXPECT_EQ(context.lastUntitledNumber(), n + 1);
 }
 
 TEST_F(DocumentWindowUi, PictureFileNamesMakeAnUntitledDrawing)
@@ -148,6 +149,42 @@ TEST_F(DocumentWindowUi, TilingAtZoom3RepaintsOnceAcrossA1600PixelStep)
     const int left = w->originX() + w->tileX();
     EXPECT_LE(left, 0);
     EXPECT_GE(left + 1600, w->viewPanel()->width());
+}
+
+// Scrolling along a 12000-pixel canvas in 20-pixel steps moves the bitmap
+// without repainting it until the view leaves it; with a view about 770
+// pixels wide that is once every 40 steps or so, not on every step.
+TEST_F(DocumentWindowUi, ScrollStepsWithinTheBitmapRepaintNothing)
+{
+    canvasForNewDrawings(1, 0, 0, 4000, 300);
+    auto w = newWindow();
+    w->applyZoom(3.0);
+    QSignalSpy repaints(w.get(), &DocumentWindow::canvasRepainted);
+    const int view = w->viewPanel()->width();
+    ASSERT_GT(view, 700);
+    ASSERT_LT(view, 800);
+    int steps = 0;
+    for (int position = 20; position <= w->scrollBarX()->maximum(); position += 20, ++steps) {
+        const int before = repaints.count();
+        w->scrollBarX()->setValue(position);
+        // The first 40 steps stay inside the first 1600 pixels.
+        if (position + view <= 1600) {
+            EXPECT_EQ(repaints.count(), before) << position;
+        }
+        // Whatever happened, the bitmap covers the view up to the canvas's end.
+        const int left = w->originX() + w->tileX();
+        EXPECT_LE(left, 0) << position;
+        EXPECT_GE(left + 1600, std::min(view, 12000 - position)) << position;
+    }
+    EXPECT_GT(steps, 500);
+    EXPECT_GE(repaints.count(), 12);
+    EXPECT_LE(repaints.count(), 15);
+
+    // Back to the start the same way.
+    repaints.clear();
+    for (int position = w->scrollBarX()->value(); position >= 0; position -= 20)
+        w->scrollBarX()->setValue(position);
+    EXPECT_LE(repaints.count(), 15);
 }
 
 TEST_F(DocumentWindowUi, RulerFollowsTheZoom)

@@ -1,33 +1,38 @@
+#include "canvas/ViewLayout.h"
 #include "canvas/CanvasTiling.h"
 #include "canvas/MeasureText.h"
-#include "canvas/ViewLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-TEST(CanvasTiling, HoldsA1600PixelWindowOfALargeCanvas)
+TEST(CanvasTiling, KeepsTheBitmapWhileTheVisiblePartLiesInside)
 {
     // A 4000-pixel canvas at zoom 3 is 12000 pixels; the view is 800 wide.
     struct Case {
         int scroll;
+        int currentTile;
         int expectedTile;
     };
     const Case cases[] = {
-        { 0, 0 }, // the bitmap still reaches past the view's right edge
-        { 800, 0 }, // exactly at the edge: nothing to fetch yet
-        { 1600, 1600 }, // across a multiple of 1600: the next window
-        { 2000, 2000 }, // kept from starting right of the view's left edge
-        { 11212, 10400 } // the last window ends at the canvas's end
+        { 0, 0, 0 }, { 800, 0, 0 }, // the view ends exactly at the bitmap's end
+        { 801, 0, 801 }, // one pixel past it: the next part starts at the view
+        { 1500, 801, 801 }, // inside the part already held: nothing to paint
+        { 500, 801, 0 }, // back before it: the new part ends at the view's end, here the canvas's start
+        { 5000, 6000, 4200 }, // back: 5800 - 1600
+        { 11200, 0, 10400 }, // the last part ends at the canvas's end
+        { 20, 10400, 0 }, // a jump back to the start
     };
     for (const Case& c : cases) {
-        TileInput in { canvasBitmapSize(12000), -c.scroll, 800, 12000, c.scroll };
-        EXPECT_EQ(tileOffset(in), c.expectedTile) << "scroll " << c.scroll;
+        TileInput in { canvasBitmapSize(12000), -c.scroll, 800, 12000, c.currentTile };
+        EXPECT_EQ(tileOffset(in), c.expectedTile) << "scroll " << c.scroll << " from " << c.currentTile;
     }
     EXPECT_EQ(canvasBitmapSize(12000), 1600);
+    // The canvas's edge inside the view (a left margin of 100 pixels).
+    EXPECT_EQ(tileOffset({ 1600, 100, 800, 12000, 0 }), 0);
     // At zoom 0.25 the same canvas is 1000 pixels and fits in one bitmap.
     EXPECT_EQ(canvasBitmapSize(1000), 1000);
-    EXPECT_EQ(tileOffset({ 1000, -300, 800, 1000, 300 }), 0);
+    EXPECT_EQ(tileOffset({ 1000, -300, 800, 1000, 0 }), 0);
 }
 
 TEST(CanvasTiling, TheBitmapCoversAViewLongerThanATileWhereverItIsScrolled)
@@ -36,11 +41,13 @@ TEST(CanvasTiling, TheBitmapCoversAViewLongerThanATileWhereverItIsScrolled)
     for (int view : { 800, 1600, 2000, 2500 }) {
         const int bitmap = canvasBitmapSize(12000, view);
         EXPECT_EQ(bitmap, std::max(view, 1600));
-        for (int scroll = 0; scroll + view <= 12000; scroll += 250) {
-            const std::int32_t t = tileOffset({ bitmap, -scroll, view, 12000, scroll });
-            EXPECT_LE(t, scroll) << "view " << view << ", scroll " << scroll;
-            EXPECT_GE(t + bitmap, scroll + view) << "view " << view << ", scroll " << scroll;
-        }
+        // Coming from either end of the canvas.
+        for (const std::int32_t held : { 0, 12000 - bitmap })
+            for (int scroll = 0; scroll + view <= 12000; scroll += 250) {
+                const std::int32_t t = tileOffset({ bitmap, -scroll, view, 12000, held });
+                EXPECT_LE(t, scroll) << "view " << view << ", scroll " << scroll << " from " << held;
+                EXPECT_GE(t + bitmap, scroll + view) << "view " << view << ", scroll " << scroll << " from " << held;
+            }
     }
     // A canvas that fits is held whole.
     EXPECT_EQ(canvasBitmapSize(1000, 2500), 1000);
