@@ -90,6 +90,9 @@ public:
     // query's No).
     void closeWithoutQuestions();
 
+    // Shadows and 3-D effects are still being added after a load or a zoom.
+    bool effectsPending() const { return openingPass_; }
+
     // Takes the application zoom into the drawing and repaints.
     void applyZoom(double zoom);
     void layoutView();
