@@ -5,13 +5,14 @@
 #include <QString>
 #include <QStringList>
 
-// The registration of the drawing file type in the user's data folder, with
-// this executable as the program that opens drawings.
-std::unique_ptr<DesktopRegistration> makeDesktopRegistration();
+#include <memory>
+#include <optional>
 
-// Shows the main window of `context`, listens for open requests (handing the
-// files over instead when another start won the socket a moment ago) and
-// runs the event loop; returns the exit status.
+class DesktopRegistration;
+class EditorContext;
+
+// What the command line asks of the editor: files to open (-open FILE or
+// FILE, any number), --timing and --timing-zoom P.
 struct EditorOptions {
     QStringList openFiles; // absolute paths, in the order given
     TimingRequest timing;
