@@ -89,9 +89,9 @@ int lineWidth(const ItemRecord& item, std::u16string_view line, double zoom, con
     return widthAtZoomOne(TextFont(makeTextFont(item, zoom), screen.dpiY), line, zoom);
 }
 
-void textBox(ItemRecord& item, const ScreenMetrics& screen, int anchorMarkSize)
+std::array<QPointF, 4> textBoxCorners(const ItemRecord& item, const ScreenMetrics& screen)
 {
-    ItemBody& b = item.body;
+    const ItemBody& b = item.body;
     const TextFont font(makeTextFont(item, 1.0), screen.dpiY);
     const double t = textAngleRadians(item);
     const int lines = std::max(1, lineCount(itemText(item)));
@@ -105,8 +105,19 @@ void textBox(ItemRecord& item, const ScreenMetrics& screen, int anchorMarkSize)
     const double upY = -lines * cellHeight * std::sin(t + std::numbers::pi / 2);
     const double sx = b.x1 + downX, sy = b.y1 + downY;
     const double ex = b.x2 + downX, ey = b.y2 + downY;
-    const double xs[4] = { sx, ex, ex + upX, sx + upX };
-    const double ys[4] = { sy, ey, ey + upY, sy + upY };
+    return { QPointF(sx, sy), QPointF(ex, ey), QPointF(ex + upX, ey + upY), QPointF(sx + upX, sy + upY) };
+}
+
+void textBox(ItemRecord& item, const ScreenMetrics& screen, int anchorMarkSize)
+{
+    ItemBody& b = item.body;
+    const TextFont font(makeTextFont(item, 1.0), screen.dpiY);
+    const std::array<QPointF, 4> corners = textBoxCorners(item, screen);
+    double xs[4], ys[4];
+    for (int i = 0; i < 4; ++i) {
+        xs[i] = corners[i].x();
+        ys[i] = corners[i].y();
+    }
 
     const int grow = std::max(anchorMarkSize / 2, font.overhang());
     int minX = roundEven(xs[0]), maxX = minX, minY = roundEven(ys[0]), maxY = minY;

@@ -4,7 +4,9 @@
 #include "platform/TextFont.h"
 
 #include <QPoint>
+#include <QPointF>
 
+#include <array>
 #include <optional>
 #include <utility>
 #include <string_view>
@@ -38,6 +40,9 @@ int lineWidth(const ItemRecord& item, std::u16string_view line, double zoom, con
 // font and number of lines; x1 .. y2 stay the baseline. `anchorMarkSize` is
 // the grid anchor mark size of the settings.
 void textBox(ItemRecord& item, const ScreenMetrics& screen, int anchorMarkSize = kAnchorSize);
+// The corners of the text's rotated box in canvas units: the baseline's ends
+// moved down to the descent line, then the same two raised by the block of lines.
+std::array<QPointF, 4> textBoxCorners(const ItemRecord& item, const ScreenMetrics& screen);
 
 // Where a line's glyph cell starts: s moved along the baseline by the
 // justification, then up by the ascent to the top of the cell.
