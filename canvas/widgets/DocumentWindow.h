@@ -2,6 +2,7 @@
 
 #include "canvas/RubberBand.h"
 #include "canvas/RulerEndDrag.h"
+#include "canvas/SelectionDrag.h"
 #include "canvas/SpeedSwitches.h"
 #include "canvas/ToolMachine.h"
 #include "canvas/ToolTable.h"
@@ -9,12 +10,14 @@
 #include "render/PaintRect.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct HeaderBody;
@@ -25,6 +28,7 @@ class QScrollBar;
 class RulerWidget;
 class Bitmap24;
 class ProgressiveEffects;
+class SelectionOverlay;
 
 // The document window: one drawing shown at a zoom with rulers, scroll bars
 // and the anchor strips' space. Meant to be the widget of a QMdiSubWindow; the
@@ -131,6 +135,10 @@ public:
     RulerWidget* rulerY() const { return rulerY_; }
     DragHint* dragHint() const { return dragHint_; }
     Bitmap24& canvasBitmap() { return *canvasBitmap_; }
+    // What the selection's handles look like, and the child of the canvas
+    // image that draws them (made with the first selection).
+    const HandleStyle& handleStyle() const { return handleStyle_; }
+    SelectionOverlay* selectionOverlay() const;
 
 signals:
     // The caption changed (also the Window menu entry's caption).
@@ -216,6 +224,15 @@ private:
     void notePointCount();
     void blinkCaret();
 
+    // Selection and direct manipulation with the pointer (DocumentWindowSelection.cpp).
+    void selectPress(QMouseEvent* event);
+    void selectMove(QMouseEvent* event);
+    void selectRelease(QMouseEvent* event);
+    QPoint dragPoint(QPoint bitmapPoint) const;
+    void liftForDrag();
+    void followSelection();
+    void refreshHandles();
+
     EditorContext& context_;
     ItemList items_;
     std::int32_t windowId_ = 0;
@@ -258,6 +275,14 @@ private:
     QScrollBar* scrollBarX_ = nullptr;
     QScrollBar* scrollBarY_ = nullptr;
     QWidget* scrollCorner_ = nullptr;
+
+    HandleStyle handleStyle_;
+    SelectionDrag drag_;
+    std::optional<HandleHit> heldHandle_; // pressed, not lifted until the mouse moves
+    QPoint selectDown_; // canvas-bitmap pixels
+    bool areaSelecting_ = false;
+    QRect selectArea_; // canvas-bitmap pixels
+    QPointer<SelectionOverlay> overlay_;
 
     QTimer toolPanelTimer_, effectsTimer_, holdTimer_, caretTimer_;
     // Wheel turns not yet used up: fine-grained wheels send parts of a notch.

@@ -55,6 +55,7 @@ void DocumentWindow::setEditMode(EditMode mode)
     else if (mode == EditMode::Oblong)
         p.curveShape = kinds::kSolid;
     tools_.choose(mode, p.splineShape, p.curveShape);
+    refreshHandles();
 }
 
 void DocumentWindow::setPointCount(int count)
@@ -101,6 +102,8 @@ void DocumentWindow::canvasPress(QMouseEvent* event)
     if (o.startHold)
         holdTimer_.start();
     carryOut(o);
+    if (editMode() == EditMode::Select)
+        selectPress(event);
 }
 
 void DocumentWindow::canvasMove(QMouseEvent* event)
@@ -108,6 +111,7 @@ void DocumentWindow::canvasMove(QMouseEvent* event)
     hideHint();
     markRulers(event->position().toPoint());
     carryOut(tools_.move(documentPoint(event->position().toPoint())));
+    selectMove(event);
 }
 
 void DocumentWindow::canvasRelease(QMouseEvent* event)
@@ -116,6 +120,10 @@ void DocumentWindow::canvasRelease(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     holdTimer_.stop();
+    if (editMode() == EditMode::Select) {
+        selectRelease(event);
+        return;
+    }
     const Preferences& p = context_.preferences();
     tools_.setShapes(p.splineShape, p.curveShape);
     carryOut(
