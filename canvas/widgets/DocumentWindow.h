@@ -281,6 +281,7 @@ private:
     std::optional<HandleHit> heldHandle_; // pressed, not lifted until the mouse moves
     QPoint selectDown_; // canvas-bitmap pixels
     bool areaSelecting_ = false;
+    bool areaPartial_ = false;
     QRect selectArea_; // canvas-bitmap pixels
     QPointer<SelectionOverlay> overlay_;
 

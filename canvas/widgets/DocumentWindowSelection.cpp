@@ -48,6 +48,9 @@ void DocumentWindow::selectPress(QMouseEvent* event)
     heldHandle_.reset();
     if (event->modifiers() & Qt::ControlModifier) {
         areaSelecting_ = true;
+        // Shift pressed with the button counts for the whole drag, even if
+        // a move event arrives without it.
+        areaPartial_ = event->modifiers() & Qt::ShiftModifier;
         selectArea_ = QRect();
         if (!(event->modifiers() & Qt::ShiftModifier))
             selectOnly(items_, nullptr);
@@ -83,7 +86,7 @@ void DocumentWindow::selectMove(QMouseEvent* event)
         selectArea_ = QRect(selectDown_, at).normalized();
         const QRect units(QPoint(screenToDoc(selectArea_.left(), tileX_), screenToDoc(selectArea_.top(), tileY_)),
             QPoint(screenToDoc(selectArea_.right(), tileX_), screenToDoc(selectArea_.bottom(), tileY_)));
-        selectInRect(items_, units, event->modifiers() & Qt::ShiftModifier, context_.screen());
+        selectInRect(items_, units, areaPartial_ || (event->modifiers() & Qt::ShiftModifier), context_.screen());
         refreshHandles();
         return;
     }
